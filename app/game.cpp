@@ -1,0 +1,143 @@
+#include "app/game.h"
+
+#include "records/hiscore_file.h"
+#include "records/save_failure_prompt.h"
+#include "records/settings_file.h"
+#include "ui/about_window.h"
+#include "ui/game_tab.h"
+#include "ui/hiscore_tab.h"
+#include "ui/main_window.h"
+#include "ui/startup_window.h"
+
+#include <QPushButton>
+
+Game::Game(const Platform &platform)
+    : m_platform(platform),
+      m_mainWindow(std::make_unique<MainWindow>(
+          MainWindow::Models{m_money, m_statistics, m_settings, m_payoff, platform.random, m_gate})),
+      m_table(*m_mainWindow->gameTab(), platform.clock, platform.random, m_settings),
+      m_round(m_table, m_payoff, m_money, m_statistics, *m_mainWindow->gameTab())
+{
+    connectWindow();
+}
+
+Game::~Game() = default;
+
+void Game::connectWindow()
+{
+    GameTab *tab = m_mainWindow->gameTab();
+    connect(tab, &GameTab::betPressed, this, [this] { m_gate.run([this] { m_round.PlaceBet(); }); });
+    connect(tab, &GameTab::dealPressed, this, [this] { m_gate.run([this] { m_round.DrawAndPay(); }); });
+    connect(tab, &GameTab::betChosen, this, [this](int option) { m_payoff.ChooseBet(option); });
+    connect(tab, &GameTab::faceClicked, this, [this](int position) {
+        m_gate.run([this, position] { m_table.toggleMark(position, Table::Trigger::Face); });
+    });
+    connect(tab, &GameTab::coverClicked, this, [this](int position) {
+        m_table.toggleMark(position, Table::Trigger::Cover);
+    });
+    connect(m_mainWindow.get(), &MainWindow::digitPressed, this, [this](int position) {
+        m_table.toggleMark(position, Table::Trigger::Key);
+    });
+
+    // Shortcuts reach the menu without passing the gate's event filter; a command chosen while
+    // cards are dealt waits for the deal.
+    connect(m_mainWindow.get(), &MainWindow::newChosen, this, [this] { m_gate.whenIdle([this] { newCommand(); }); });
+    connect(m_mainWindow.get(), &MainWindow::exitChosen, this, [this] { m_gate.whenIdle([this] { exitCommand(); }); });
+    connect(m_mainWindow.get(), &MainWindow::aboutChosen, this, [this] { m_gate.whenIdle([this] { aboutCommand(); }); });
+    // Closing the window through the window system ends the program at once, saving nothing.
+    connect(m_mainWindow.get(), &MainWindow::closedByWindowSystem, this, &Game::finished);
+
+    connect(m_mainWindow->hiScoreTab(), &HiScoreTab::resetPressed, &m_hiScores, &HiScores::ResetHiScores);
+    connect(&m_hiScores, &HiScores::changed, this, &Game::FillHiScoreList);
+}
+
+QString Game::hiScoreFile() const
+{
+    return m_platform.folder.filePath(QStringLiteral("hi.dat"));
+}
+
+QString Game::settingsFile() const
+{
+    return m_platform.folder.filePath(QStringLiteral("cfg.dat"));
+}
+
+void Game::StartUp()
+{
+    m_startupWindow = std::make_unique<StartupWindow>();
+    connect(m_startupWindow.get(), &StartupWindow::handOver, this, &Game::handOver);
+    m_startupWindow->show();
+    NewGame();
+    LoadSettings(m_settings, m_statistics, settingsFile());
+    LoadHiScores(m_hiScores, hiScoreFile());
+    FillHiScoreList();
+}
+
+void Game::handOver()
+{
+    m_mainWindow->show();
+    m_mainWindow->activateWindow();
+    m_mainWindow->gameTab()->focusBet();
+}
+
+void Game::NewGame()
+{
+    m_round.resetForNewGame();
+    m_statistics.resetCurrentGame();
+    m_table.NewDeck();
+    m_money.startGame(m_settings.startSum());
+    m_table.setCardRowTop(m_mainWindow->gameTab()->coverTop(1));
+}
+
+void Game::FillHiScoreList()
+{
+    m_mainWindow->hiScoreTab()->showLines(m_hiScores.lines());
+}
+
+void Game::newCommand()
+{
+    m_hiScores.CheckHiScore(m_money.GameResult(), m_platform.namePrompt, m_settings.defaultName());
+    NewGame();
+    // Keeps the space bar working after a new game chosen while "&Deal" had the focus.
+    m_mainWindow->gameTab()->focusBet();
+}
+
+void Game::exitCommand()
+{
+    m_hiScores.CheckHiScore(m_money.GameResult(), m_platform.namePrompt, m_settings.defaultName());
+    saveRecords();
+    emit finished();
+}
+
+void Game::saveRecords()
+{
+    bool hiScoresSaved = false;
+    for (;;) {
+        QString error;
+        QString failedFile;
+        if (!hiScoresSaved) {
+            hiScoresSaved = SaveHiScores(m_hiScores, hiScoreFile(), &error);
+            if (!hiScoresSaved)
+                failedFile = hiScoreFile();
+        }
+        if (hiScoresSaved) {
+            if (SaveSettings(m_settings, m_statistics, settingsFile(), &error))
+                return;
+            failedFile = settingsFile();
+        }
+        if (m_platform.saveFailurePrompt.askAfterFailure(failedFile, error)
+            == SaveFailurePrompt::Choice::LeaveWithoutSaving)
+            return;
+    }
+}
+
+AboutWindow &Game::aboutWindow()
+{
+    if (!m_aboutWindow)
+        m_aboutWindow = std::make_unique<AboutWindow>(m_mainWindow.get());
+    return *m_aboutWindow;
+}
+
+void Game::aboutCommand()
+{
+    aboutWindow().exec();
+}

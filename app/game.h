@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/money.h"
+#include "core/payoff.h"
+#include "core/round.h"
+#include "core/table.h"
+#include "records/hiscores.h"
+#include "records/settings.h"
+#include "records/statistics.h"
+#include "ui/input_gate.h"
+
+#include <QDir>
+#include <QObject>
+#include <memory>
+
+class AboutWindow;
+class Clock;
+class MainWindow;
+class NamePrompt;
+class RandomSource;
+class SaveFailurePrompt;
+class StartupWindow;
+
+// The whole program: its records, the game core, the three windows, and the order in which
+// they start, play and end.
+class Game : public QObject {
+    Q_OBJECT
+public:
+    struct Platform {
+        Clock &clock;
+        RandomSource &random;
+        NamePrompt &namePrompt;
+        SaveFailurePrompt &saveFailurePrompt;
+        QDir folder;   // where hi.dat and cfg.dat live
+    };
+
+    explicit Game(const Platform &platform);
+    ~Game() override;
+
+    // Shows the start-up window, starts the first game with the built-in start sum, then reads
+    // the settings and the hi-scores. The main window follows when the start-up window's timer
+    // fires.
+    void StartUp();
+    void NewGame();
+    // The menu commands: "&New" and "&Exit" end the game and offer its result to the hi-scores.
+    void newCommand();
+    void exitCommand();
+    void aboutCommand();
+
+    MainWindow &mainWindow() const { return *m_mainWindow; }
+    StartupWindow &startupWindow() const { return *m_startupWindow; }
+    AboutWindow &aboutWindow();
+    Table &table() { return m_table; }
+    Money &money() { return m_money; }
+    Payoff &payoff() { return m_payoff; }
+    Statistics &statistics() { return m_statistics; }
+    Settings &settings() { return m_settings; }
+    HiScores &hiScores() { return m_hiScores; }
+    InputGate &gate() { return m_gate; }
+
+    QString hiScoreFile() const;
+    QString settingsFile() const;
+
+signals:
+    // The program is to end now.
+    void finished();
+
+private:
+    void connectWindow();
+    void FillHiScoreList();
+    void handOver();
+    // Writes hi.dat, then cfg.dat; after a failure asks whether to try again or leave unsaved.
+    void saveRecords();
+
+    Platform m_platform;
+    Settings m_settings;
+    Statistics m_statistics;
+    HiScores m_hiScores;
+    Payoff m_payoff;
+    Money m_money;
+    InputGate m_gate;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<StartupWindow> m_startupWindow;
+    std::unique_ptr<AboutWindow> m_aboutWindow;
+    Table m_table;
+    Round m_round;
+};

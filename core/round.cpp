@@ -1,0 +1,74 @@
+#include "core/round.h"
+
+#include "core/classifier.h"
+#include "core/money.h"
+#include "core/payoff.h"
+#include "core/round_view.h"
+#include "core/table.h"
+#include "records/statistics.h"
+
+Round::Round(Table &table, Payoff &payoff, Money &money, Statistics &statistics, RoundView &view)
+    : m_table(table), m_payoff(payoff), m_money(money), m_statistics(statistics), m_view(view)
+{
+}
+
+void Round::PlaceBet()
+{
+    m_money.TakeStake(m_payoff.stake());
+    m_view.setBetEnabled(false);
+    m_view.setDealEnabled(true);
+    if (m_table.DealPhase() == Table::RoundComplete) {
+        m_view.setBlinkInterval(0);
+        m_view.showHandName(QString());
+        m_table.NewDeck();
+    }
+    m_table.DealCards();
+    ClassifyHand();
+    m_view.focusDeal();
+    m_view.setBetChoicesEnabled(false);
+}
+
+void Round::DrawAndPay()
+{
+    m_table.DealCards();
+    const qint64 win = ClassifyHand();
+    m_money.PayWin(win);
+    m_view.setDealEnabled(false);
+    m_view.setBetEnabled(true);
+    m_view.focusBet();
+    m_view.setBetChoicesEnabled(true);
+    m_statistics.RecordTurn(win);
+    m_table.uncoverAll();
+}
+
+qint64 Round::ClassifyHand()
+{
+    const bool roundComplete = m_table.DealPhase() == Table::RoundComplete;
+    const std::optional<int> category = handCategory(m_table.cards());
+    if (!category) {
+        // A final hand without a category must not go on showing the dealt hand's name.
+        if (roundComplete) {
+            m_view.showHandName(QString());
+            m_view.setBlinkInterval(0);
+        }
+        return 0;
+    }
+    m_view.showHandName(categoryName(*category));
+    const qint64 win = m_payoff.winFor(category);
+    if (roundComplete)
+        m_statistics.CountHand(*category);
+    if (win > 0)
+        m_view.setBlinkInterval(kBlinkInterval);
+    return win;
+}
+
+void Round::resetForNewGame()
+{
+    m_view.setBetEnabled(true);
+    m_view.setDealEnabled(false);
+    m_view.setBetChoicesEnabled(true);
+    m_payoff.reset();
+    m_view.selectFirstBetChoice();
+    m_view.setBlinkInterval(0);
+    m_view.showHandName(QString());
+}

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what building, playing and testing Quintdraw needs on Debian 12 (run as root).
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+packages=(
+    build-essential cmake ninja-build
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-liberation fontconfig
+)
+if [ "${1:-}" = "--test" ]; then
+    # Sanitizers and fuzzing with Debian's clang; a real X server, a window manager and input
+    # tools for the end-to-end tests; the validators for the desktop files.
+    packages+=(clang libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils
+               desktop-file-utils appstream)
+fi
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,196 @@
+#include "ui/about_window.h"
+#include "ui/name_prompt_dialog.h"
+#include "ui/picture_box.h"
+#include "ui/startup_window.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
+
+namespace {
+
+// Deletes whatever deleteLater() queued, so a test sees whether a window survived being hidden.
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+PictureBox *portrait(const AboutWindow &about)
+{
+    return about.findChild<PictureBox *>(QStringLiteral("Image1"));
+}
+
+QPushButton *okButton(const AboutWindow &about)
+{
+    return about.findChild<QPushButton *>(QStringLiteral("Command1"));
+}
+
+void openAndWait(AboutWindow &about)
+{
+    about.show();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+}
+
+// What the player did in the name prompt, and what the prompt looked like meanwhile.
+struct PromptSeen {
+    QString title;
+    QString label;
+    QString offered;
+    QPoint topLeft;
+};
+
+// Answers the next modal input box as soon as it is shown: types `typed` over the offered text
+// (unless null) and presses `key` there.
+PromptSeen *answerPrompt(const QString &typed, Qt::Key key)
+{
+    auto *seen = new PromptSeen;
+    QTimer::singleShot(0, [seen, typed, key] {
+        auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        auto *edit = box->findChild<QLineEdit *>(QStringLiteral("HiScoreName"));
+        *seen = {box->windowTitle(), box->labelText(), edit ? edit->text() : QString(), box->pos()};
+        if (!edit) {
+            box->reject();
+            return;
+        }
+        if (!typed.isNull()) {
+            edit->clear();
+            QTest::keyClicks(edit, typed);
+        }
+        QTest::keyClick(edit, key);
+    });
+    return seen;
+}
+
+} // namespace
+
+class TestWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void startupHandsOverOnceAtItsFirstTick();
+    void aboutIsModalAndHidesWithoutBeingDestroyed_data();
+    void aboutIsModalAndHidesWithoutBeingDestroyed();
+    void portraitClicksSurviveReopening_data();
+    void portraitClicksSurviveReopening();
+    void namePrompt_data();
+    void namePrompt();
+};
+
+void TestWindows::startupHandsOverOnceAtItsFirstTick()
+{
+    QPointer<StartupWindow> startup = new StartupWindow;
+    QCOMPARE(startup->objectName(), QStringLiteral("Form3"));
+    auto *timer = startup->findChild<QTimer *>(QStringLiteral("Timer1"));
+    QVERIFY(timer);
+    QCOMPARE(timer->interval(), 5000);
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+
+    startup->show();
+    QSignalSpy handOver(startup.data(), &StartupWindow::handOver);
+    // The timer's own tick, delivered now instead of five seconds later.
+    QTimerEvent tick(timer->timerId());
+    QCoreApplication::sendEvent(timer, &tick);
+
+    QVERIFY(!startup->isVisible());
+    QVERIFY(!timer->isActive());
+    QCOMPARE(handOver.count(), 1);
+    flushDeletes();
+    QVERIFY(startup);
+    delete startup;
+}
+
+void TestWindows::aboutIsModalAndHidesWithoutBeingDestroyed_data()
+{
+    QTest::addColumn<int>("key");   // 0: click "Ok" with the mouse
+    QTest::newRow("Ok clicked") << 0;
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+}
+
+void TestWindows::aboutIsModalAndHidesWithoutBeingDestroyed()
+{
+    QFETCH(int, key);
+    QPointer<AboutWindow> about = new AboutWindow;
+    QCOMPARE(about->windowTitle(), QStringLiteral("About"));
+    QVERIFY(!about->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    openAndWait(*about);
+    QCOMPARE(QApplication::activeModalWidget(), about.data());
+    QVERIFY(okButton(*about)->hasFocus());
+    if (key == 0)
+        QTest::mouseClick(okButton(*about), Qt::LeftButton);
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QVERIFY(!about->isVisible());
+    flushDeletes();
+    QVERIFY(about);
+    delete about;
+}
+
+void TestWindows::portraitClicksSurviveReopening_data()
+{
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<int>("kind");   // Picture::Kind
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("no click") << 0 << int(Picture::Kind::Portrait) << QSize(79, 118);
+    QTest::newRow("one click") << 1 << int(Picture::Kind::ClubEmblem) << QSize(150, 87);
+    QTest::newRow("two clicks") << 2 << int(Picture::Kind::Portrait) << QSize(79, 118);
+}
+
+void TestWindows::portraitClicksSurviveReopening()
+{
+    QFETCH(int, clicks);
+    QFETCH(int, kind);
+    QFETCH(QSize, size);
+    AboutWindow about;
+    openAndWait(about);
+    for (int i = 0; i < clicks; ++i)
+        QTest::mouseClick(portrait(about), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(okButton(about), Qt::LeftButton);
+
+    for (int opening = 1; opening <= 2; ++opening) {
+        openAndWait(about);
+        const PictureBox *image = portrait(about);
+        QCOMPARE(int(image->picture().kind()), kind);
+        QCOMPARE(image->geometry(), QRect(QPoint(8, 8), size));
+        QCOMPARE(image->accessibleName(), image->picture().accessibleName());
+        QTest::mouseClick(okButton(about), Qt::LeftButton);
+    }
+}
+
+void TestWindows::namePrompt_data()
+{
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QString>("typed");   // null: leave the offered text as it is
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("typed name") << "ABC" << "Alice" << int(Qt::Key_Return) << "Alice";
+    QTest::newRow("offered name kept") << "Bobby" << QString() << int(Qt::Key_Return) << "Bobby";
+    QTest::newRow("cancelled") << "Bobby" << "Carol" << int(Qt::Key_Escape) << "";
+}
+
+void TestWindows::namePrompt()
+{
+    QFETCH(QString, offered);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QString, answer);
+    NamePromptDialog prompt;
+    std::unique_ptr<PromptSeen> seen(answerPrompt(typed, Qt::Key(key)));
+    QCOMPARE(prompt.askName(offered), answer);
+    QCOMPARE(seen->title, QStringLiteral("You got a hi-score"));
+    QCOMPARE(seen->label, QStringLiteral("Enter a name"));
+    QCOMPARE(seen->offered, offered);
+    QCOMPARE(seen->topLeft, QGuiApplication::primaryScreen()->availableGeometry().topLeft() + QPoint(7, 7));
+}
+
+QTEST_MAIN(TestWindows)
+#include "test_windows.moc"

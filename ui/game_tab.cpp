@@ -1,0 +1,246 @@
+#include "ui/game_tab.h"
+
+#include "core/money.h"
+#include "ui/controls.h"
+#include "ui/input_gate.h"
+#include "ui/palette.h"
+#include "ui/picture_box.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int kCardLeft = 120;
+constexpr int kCardSpacing = 1440;
+constexpr int kCardLeftOf(int index) { return kCardLeft + kCardSpacing * index; }
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, qreal points,
+              const QColor &colour = {})
+{
+    auto *result = named(new QLabel(text, parent), name);
+    result->setFont(arial(points));
+    if (colour.isValid()) {
+        QPalette colours = result->palette();
+        colours.setColor(QPalette::WindowText, colour);
+        result->setPalette(colours);
+    }
+    return result;
+}
+
+QString moneyText(qint64 amount)
+{
+    return QString::number(amount);
+}
+
+} // namespace
+
+GameTab::GameTab(const Money &money, const InputGate &gate, QWidget *parent)
+    : QWidget(parent), m_money(money), m_gate(gate)
+{
+    auto *titleFirst = named(new PictureBox(this), QStringLiteral("Image8"));
+    placeTwips(titleFirst, 1200, 480, 1305, 375);
+    titleFirst->setPicture(Picture::of(Picture::Kind::TitleFirst));
+    auto *titleRest = named(new PictureBox(this), QStringLiteral("Image7"));
+    placeTwips(titleRest, 2400, 480, 2670, 540);
+    titleRest->setPicture(Picture::of(Picture::Kind::TitleRest));
+
+    buildCards();
+    buildFrame();
+
+    label(this, QStringLiteral("Label1"), QStringLiteral("Balance:"), 15.75, kRed)->setGeometry(twipsRect(360, 3840, 1335, 375));
+    m_balance = label(this, QStringLiteral("Label7"), QStringLiteral("0"), 15.75);
+    placeTwips(m_balance, 1800, 3840, 2415, 375);
+
+    auto *hand = named(new PictureBox(this), QStringLiteral("Image6"));
+    placeTwips(hand, 4800, 3240, 1920, 1365);
+    hand->setPicture(Picture::of(Picture::Kind::FannedHand));
+
+    m_deal = named(new QPushButton(QStringLiteral("&Deal"), this), QStringLiteral("SSCommand2"));
+    placeTwips(m_deal, 240, 5280, 1695, 615);
+    m_deal->setFont(arial(12));
+    m_deal->setEnabled(false);
+    m_bet = named(new QPushButton(QStringLiteral("&Bet >>"), this), QStringLiteral("SSCommand1"));
+    placeTwips(m_bet, 3600, 5280, 1695, 615);
+    m_bet->setFont(arial(12));
+    for (QPushButton *button : {m_deal, m_bet})
+        button->setAutoDefault(false);
+    connect(m_bet, &QPushButton::clicked, this, &GameTab::betPressed);
+    connect(m_deal, &QPushButton::clicked, this, &GameTab::dealPressed);
+
+    buildBetChoice();
+
+    m_blinkTimer = named(new QTimer(this), QStringLiteral("Timer1"));
+    connect(m_blinkTimer, &QTimer::timeout, this, &GameTab::blink);
+
+    connect(&m_money, &Money::changed, this, &GameTab::showMoney);
+}
+
+void GameTab::buildCards()
+{
+    for (int i = 0; i < kPositions; ++i) {
+        m_faces[i] = named(new PictureBox(this), member("Image1", i));
+        placeTwips(m_faces[i], kCardLeftOf(i), 1200, 1335, 855);
+        connect(m_faces[i], &PictureBox::clicked, this, [this, i] { emit faceClicked(i + 1); });
+    }
+    // Created after the faces, so each cover lies above its face.
+    for (int i = 0; i < kPositions; ++i) {
+        m_covers[i] = named(new PictureBox(this), member("Image2", i));
+        placeTwips(m_covers[i], kCardLeftOf(i), 1200, 1395, 810);
+        m_covers[i]->setPicture(Picture::of(Picture::Kind::CardBack));
+        m_covers[i]->hide();
+        connect(m_covers[i], &PictureBox::clicked, this, [this, i] { emit coverClicked(i + 1); });
+    }
+}
+
+void GameTab::buildFrame()
+{
+    // Created after the cards, so a card rising from below the row stays behind the frame.
+    auto *frame = named(new QGroupBox(this), QStringLiteral("Frame1"));
+    placeTwips(frame, 120, 2040, 7215, 1095);
+    frame->setAutoFillBackground(true);
+    label(frame, QStringLiteral("Label3"), QStringLiteral("Bet:"), 12, kRed)->setGeometry(twipsRect(120, 480, 495, 255));
+    m_stake = label(frame, QStringLiteral("Label5"), QStringLiteral("0"), 12);
+    placeTwips(m_stake, 720, 480, 735, 375);
+    m_handName = label(frame, QStringLiteral("Label4"), QStringLiteral("Label4"), 12, kBlue);
+    placeTwips(m_handName, 1680, 480, 3255, 375);
+    m_handName->hide();
+    label(frame, QStringLiteral("Label2"), QStringLiteral("Won:"), 12, kRed)->setGeometry(twipsRect(5040, 480, 615, 255));
+    m_won = label(frame, QStringLiteral("Label6"), QStringLiteral("0"), 12);
+    placeTwips(m_won, 5760, 480, 1335, 375);
+}
+
+void GameTab::buildBetChoice()
+{
+    struct Choice {
+        QRect button;
+        QRect caption;
+        const char *text;
+    };
+    static const Choice choices[] = {
+        {{5640, 5130, 255, 255}, {5880, 5115, 375, 255}, "10"},
+        {{6600, 5130, 255, 255}, {6855, 5115, 375, 300}, "20"},
+        {{5640, 5415, 240, 300}, {5895, 5430, 375, 285}, "30"},
+        {{6600, 5445, 255, 255}, {6855, 5430, 375, 285}, "40"},
+        {{5640, 5760, 255, 255}, {5865, 5745, 495, 255}, "100"},
+        {{6600, 5760, 255, 255}, {6840, 5745, 495, 255}, "200"},
+    };
+    m_betGroup = new QButtonGroup(this);
+    for (int k = 1; k <= 6; ++k) {
+        const Choice &choice = choices[k - 1];
+        auto *button = named(new QRadioButton(this), member("SSOption2", k));
+        placeTwips(button, choice.button.x(), choice.button.y(), choice.button.width(), choice.button.height());
+        button->setAccessibleName(QStringLiteral("Bet %1").arg(QLatin1String(choice.text)));
+        m_betGroup->addButton(button, k);
+        m_betChoices[k] = button;
+        auto *caption = label(this, QStringLiteral("Label%1").arg(10 + k), QString::fromLatin1(choice.text), 12);
+        placeTwips(caption, choice.caption.x(), choice.caption.y(), choice.caption.width(), choice.caption.height());
+        caption->setBuddy(button);
+    }
+    connect(m_betGroup, &QButtonGroup::idClicked, this, &GameTab::betChosen);
+}
+
+void GameTab::showCardBack(int index)
+{
+    m_faces[index]->setPicture(Picture::of(Picture::Kind::CardBack));
+    describeCard(index);
+}
+
+void GameTab::showCard(int index, Card card)
+{
+    m_faces[index]->showPictureNow(Picture::card(card));
+    describeCard(index);
+}
+
+void GameTab::setCoverVisible(int index, bool visible)
+{
+    m_covers[index]->setVisible(visible);
+    describeCard(index);
+}
+
+void GameTab::moveFace(int index, int top)
+{
+    m_faces[index]->move(px(kCardLeftOf(index)), px(top));
+    m_faces[index]->repaint();
+}
+
+void GameTab::moveCover(int index, int top)
+{
+    m_covers[index]->move(px(kCardLeftOf(index)), px(top));
+}
+
+int GameTab::coverTop(int index) const
+{
+    return m_covers[index]->y() * kTwipsPerPixel;
+}
+
+void GameTab::describeCard(int index)
+{
+    const bool covered = m_covers[index]->isVisibleTo(this);
+    m_faces[index]->setStateDescription(covered ? tr("face down, will be exchanged") : tr("face up"));
+    m_covers[index]->setStateDescription(tr("card %1 face down, will be exchanged").arg(index + 1));
+}
+
+void GameTab::setBetEnabled(bool enabled)
+{
+    m_bet->setEnabled(enabled);
+}
+
+void GameTab::setDealEnabled(bool enabled)
+{
+    m_deal->setEnabled(enabled);
+}
+
+void GameTab::setBetChoicesEnabled(bool enabled)
+{
+    for (int k = 1; k <= 6; ++k)
+        m_betChoices[k]->setEnabled(enabled);
+}
+
+void GameTab::selectFirstBetChoice()
+{
+    m_betChoices[1]->setChecked(true);
+}
+
+void GameTab::focusBet()
+{
+    m_bet->setFocus();
+}
+
+void GameTab::focusDeal()
+{
+    m_deal->setFocus();
+}
+
+void GameTab::showHandName(const QString &name)
+{
+    m_handName->setText(name);
+}
+
+void GameTab::setBlinkInterval(int milliseconds)
+{
+    if (milliseconds > 0)
+        m_blinkTimer->start(milliseconds);
+    else
+        m_blinkTimer->stop();
+}
+
+void GameTab::blink()
+{
+    // A tick that comes while a deal pauses is not acted upon.
+    if (m_gate.isBusy())
+        return;
+    m_handName->setVisible(!m_handName->isVisibleTo(this));
+}
+
+void GameTab::showMoney()
+{
+    m_balance->setText(moneyText(m_money.balance()));
+    m_stake->setText(moneyText(m_money.stakeShown()));
+    const auto win = m_money.winShown();
+    m_won->setText(win ? moneyText(*win) : QString());
+}

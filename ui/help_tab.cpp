@@ -1,0 +1,107 @@
+#include "ui/help_tab.h"
+
+#include "core/example_hands.h"
+#include "ui/controls.h"
+#include "ui/picture_box.h"
+
+#include <QPushButton>
+
+namespace {
+
+struct ExampleButton {
+    int number;   // CommandN
+    const char *caption;
+    int left;
+    int top;
+    int category;
+};
+constexpr std::array<ExampleButton, 9> kExampleButtons{{
+    {1, "One pair", 600, 1560, 0},
+    {2, "Two pair", 600, 2040, 1},
+    {3, "Three of a kind", 600, 2520, 2},
+    {5, "Straight", 2400, 1560, 3},
+    {4, "Flush", 2400, 2040, 4},
+    {7, "Full house", 2400, 2520, 5},
+    {8, "Four of a kind", 4200, 1560, 6},
+    {6, "Straight flush", 4200, 2040, 7},
+    {9, "Royal flush", 4200, 2520, 8},
+}};
+
+// A topic button copies its picture from a store image that is never shown.
+struct TopicButton {
+    int number;   // CommandN
+    const char *caption;
+    int top;
+    const char *store;
+    Picture::Kind picture;
+};
+constexpr std::array<TopicButton, 4> kTopicButtons{{
+    {11, "How to play", 3120, "Image9", Picture::Kind::HowToPlayText},
+    {12, "Stats", 3720, "Image5", Picture::Kind::StatsText},
+    {10, "Keyboard", 4320, "Image3", Picture::Kind::KeyboardText},
+    {13, "The author", 4920, "Image10", Picture::Kind::AuthorText},
+}};
+
+constexpr int kPlaceTop = 600;
+constexpr int kFirstPlaceLeft = 1080;
+constexpr int kPlaceStep = 720;
+
+QPushButton *commandButton(QWidget *parent, int number, const char *caption, int left, int top)
+{
+    auto *button = named(new QPushButton(QString::fromLatin1(caption), parent),
+                         QStringLiteral("Command%1").arg(number));
+    placeTwips(button, left, top, 1695, 375);
+    return button;
+}
+
+} // namespace
+
+HelpTab::HelpTab(RandomSource &random, QWidget *parent) : QWidget(parent), m_random(random)
+{
+    setFont(arial(9.75));
+
+    // Created left to right, so each place lies above its left neighbour and covers its right
+    // part while the rank corner stays visible.
+    for (int p = 0; p < kPositions; ++p) {
+        m_places[p] = named(new PictureBox(this), member("Image2", p + 5));
+        m_places[p]->move(px(kFirstPlaceLeft + kPlaceStep * p), px(kPlaceTop));
+    }
+    ClearExampleHand();
+
+    for (const ExampleButton &b : kExampleButtons) {
+        auto *button = commandButton(this, b.number, b.caption, b.left, b.top);
+        connect(button, &QPushButton::clicked, this, [this, category = b.category] {
+            showExample(category);
+        });
+    }
+
+    m_topic = named(new PictureBox(this), QStringLiteral("Image4"));
+    m_topic->move(px(1920), px(3120));
+    m_topic->setPicture(Picture::of(Picture::Kind::HelpStart));
+
+    for (const TopicButton &t : kTopicButtons) {
+        auto *store = named(new PictureBox(this), QString::fromLatin1(t.store));
+        store->setPicture(Picture::of(t.picture));
+        store->hide();
+        auto *button = commandButton(this, t.number, t.caption, 120, t.top);
+        connect(button, &QPushButton::clicked, this, [this, store] {
+            m_topic->setPicture(store->picture());
+        });
+    }
+}
+
+void HelpTab::ClearExampleHand()
+{
+    for (PictureBox *place : m_places)
+        place->setPicture(Picture::of(Picture::Kind::CardBack));
+}
+
+void HelpTab::showExample(int category)
+{
+    ClearExampleHand();
+    const ExamplePlaces cards = DealExample(category, m_random);
+    for (int p = 0; p < kPositions; ++p) {
+        if (cards[p])
+            m_places[p]->setPicture(Picture::card(*cards[p]));
+    }
+}

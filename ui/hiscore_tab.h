@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QListWidget;
+
+// The "Hi-score" tab: one line per rank, and the "Reset list" button inside its warning border.
+class HiScoreTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit HiScoreTab(QWidget *parent);
+
+    // Empties the list and adds the lines, rank 1 first.
+    void showLines(const QStringList &lines);
+
+signals:
+    void resetPressed();
+
+private:
+    QListWidget *m_list;
+};

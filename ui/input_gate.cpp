@@ -1,0 +1,86 @@
+#include "ui/input_gate.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+#include <memory>
+
+namespace {
+
+bool isPlayerInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+InputGate::InputGate(QObject *parent) : QObject(parent)
+{
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+InputGate::~InputGate()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeEventFilter(this);
+}
+
+void InputGate::run(std::function<void()> operation)
+{
+    if (isBusy()) {
+        m_waiting.push_back(std::move(operation));
+        return;
+    }
+    ++m_busyDepth;
+    operation();
+    --m_busyDepth;
+    drain();
+}
+
+void InputGate::whenIdle(std::function<void()> command)
+{
+    if (isBusy())
+        m_waiting.push_back(std::move(command));
+    else
+        command();
+}
+
+void InputGate::drain()
+{
+    while (!isBusy() && !m_waiting.empty()) {
+        auto next = std::move(m_waiting.front());
+        m_waiting.pop_front();
+        next();
+    }
+}
+
+bool InputGate::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!isBusy() || !isPlayerInput(event->type()))
+        return false;
+    if (!qobject_cast<QWidget *>(watched) && !qobject_cast<QWindow *>(watched))
+        return false;
+    std::shared_ptr<QEvent> held(event->clone());
+    QPointer<QObject> target(watched);
+    m_waiting.push_back([target, held] {
+        if (target)
+            QCoreApplication::sendEvent(target, held.get());
+    });
+    return true;
+}

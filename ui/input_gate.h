@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <deque>
+#include <functional>
+
+// Holds back the player's input while an operation that pauses (a deal, a card rising) runs.
+// The window keeps painting during the pauses, but clicks, keys and commands made meanwhile are
+// acted upon only after the whole operation, in the order they came: deferred, never dropped.
+class InputGate : public QObject {
+    Q_OBJECT
+public:
+    explicit InputGate(QObject *parent = nullptr);
+    ~InputGate() override;
+
+    bool isBusy() const { return m_busyDepth > 0; }
+
+    // Runs the operation now, holding input back until it returns; while another operation
+    // runs, the operation itself waits its turn behind the input that came before it.
+    void run(std::function<void()> operation);
+    // Runs a command that does not pause (it may open a modal dialog, which must get its
+    // input): now when idle, otherwise after the operation and the input that came before it.
+    void whenIdle(std::function<void()> command);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void drain();
+
+    int m_busyDepth = 0;
+    std::deque<std::function<void()>> m_waiting;
+};

@@ -1,0 +1,76 @@
+#include "ui/main_window.h"
+
+#include "ui/controls.h"
+#include "ui/game_tab.h"
+#include "ui/help_tab.h"
+#include "ui/hiscore_tab.h"
+#include "ui/key_preview.h"
+#include "ui/payoff_tab.h"
+#include "ui/picture.h"
+#include "ui/settings_tab.h"
+#include "ui/stats_tab.h"
+#include "ui/tab_control.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QTabBar>
+#include <QMenuBar>
+
+MainWindow::MainWindow(const Models &models)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                               | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                               | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quintdraw"));
+    setWindowIcon(Picture::windowIcon());
+    buildMenu();
+
+    auto *client = new QWidget(this);
+    client->setFixedSize(px(7455), px(6120));
+    setCentralWidget(client);
+
+    m_tabs = named(new TabControl(px(529), client), QStringLiteral("SSTab1"));
+    placeTwips(m_tabs, 0, 0, 7455, 6135);
+    m_tabs->tabBar()->setFont(arial(12));
+    m_game = new GameTab(models.money, models.gate, m_tabs);
+    m_tabs->addPage(m_game, QStringLiteral("Game"));
+    m_tabs->addPage(new StatsTab(models.statistics, m_tabs), QStringLiteral("Stats"));
+    m_hiScores = new HiScoreTab(m_tabs);
+    m_tabs->addPage(m_hiScores, QStringLiteral("Hi-score"));
+    m_tabs->addPage(new SettingsTab(models.settings, m_tabs), QStringLiteral("Settings"));
+    m_tabs->addPage(new PayoffTab(models.payoff, m_tabs), QStringLiteral("Payoff"));
+    m_tabs->addPage(new HelpTab(models.random, m_tabs), QStringLiteral("Help"));
+    m_tabs->finishPages();
+
+    // The window cannot be resized or maximised.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    move(px(60), px(660) - menuBar()->sizeHint().height());
+
+    winId();   // the native window must exist for the key preview to watch it
+    auto *keys = new KeyPreview(windowHandle());
+    connect(keys, &KeyPreview::digitPressed, this, &MainWindow::digitPressed);
+}
+
+void MainWindow::buildMenu()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    QAction *newGame = named(file->addAction(QStringLiteral("&New")), QStringLiteral("n"));
+    newGame->setShortcut(Qt::Key_F2);
+    file->addSeparator();
+    QAction *exit = named(file->addAction(QStringLiteral("&Exit")), QStringLiteral("ex"));
+    exit->setShortcut(Qt::CTRL | Qt::Key_F4);
+    QMenu *about = menuBar()->addMenu(QStringLiteral("About"));
+    QAction *aboutItem = named(about->addAction(QStringLiteral("&About")), QStringLiteral("about"));
+    for (QAction *action : {newGame, exit})
+        action->setShortcutContext(Qt::WindowShortcut);
+    connect(newGame, &QAction::triggered, this, &MainWindow::newChosen);
+    connect(exit, &QAction::triggered, this, &MainWindow::exitChosen);
+    connect(aboutItem, &QAction::triggered, this, &MainWindow::aboutChosen);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit closedByWindowSystem();
+}

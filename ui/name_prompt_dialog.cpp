@@ -1,0 +1,31 @@
+#include "ui/name_prompt_dialog.h"
+
+#include "ui/controls.h"
+
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QScreen>
+
+NamePromptDialog::NamePromptDialog(QWidget *parent) : m_parent(parent)
+{
+}
+
+QString NamePromptDialog::askName(const QString &offered)
+{
+    QInputDialog box(m_parent);
+    box.setObjectName(QStringLiteral("HiScorePrompt"));
+    box.setWindowTitle(QStringLiteral("You got a hi-score"));
+    box.setInputMode(QInputDialog::TextInput);
+    box.setLabelText(QStringLiteral("Enter a name"));
+    box.setTextValue(offered);
+    if (auto *edit = box.findChild<QLineEdit *>())
+        named(edit, QStringLiteral("HiScoreName"))->setAccessibleName(QStringLiteral("Name"));
+
+    // A moved dialog is not centred over its parent again when shown.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QPoint corner = screen ? screen->availableGeometry().topLeft() : QPoint();
+    box.move(corner + QPoint(px(100), px(100)));
+
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+}

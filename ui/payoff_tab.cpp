@@ -1,0 +1,62 @@
+#include "ui/payoff_tab.h"
+
+#include "core/payoff.h"
+#include "ui/controls.h"
+
+#include <QLabel>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kRowTop = 960;
+constexpr int kRowHeight = 360;
+
+const std::array<const char *, 8> kCategoryNames{
+    "Two pair", "Three of a kind", "Straight", "Flush", "Full house", "Four of a kind",
+    "Straight flush", "Royal flush"};
+
+struct StakeChoice {
+    int units;   // the member's index: its bet divided by 10
+    int top;
+    int width;
+};
+constexpr std::array<StakeChoice, 6> kChoices{{
+    {1, 840, 735}, {2, 1320, 735}, {3, 1800, 615}, {4, 2280, 735}, {10, 2760, 735}, {20, 3240, 735},
+}};
+
+} // namespace
+
+PayoffTab::PayoffTab(const Payoff &payoff, QWidget *parent) : QWidget(parent), m_payoff(payoff)
+{
+    setFont(arial(9.75));
+
+    for (int i = 0; i < 8; ++i) {
+        m_amounts[i] = named(new QLabel(this), member("Label8", i));
+        placeTwips(m_amounts[i], 2880, kRowTop + kRowHeight * i, 855, 375);
+    }
+    for (int i = 0; i < 8; ++i) {
+        auto *name = named(new QLabel(QString::fromLatin1(kCategoryNames[i]), this),
+                           member("Label8", i + 8));
+        placeTwips(name, 720, kRowTop + kRowHeight * i, 1935, 375);
+    }
+
+    for (const StakeChoice &choice : kChoices) {
+        auto *option = named(new QRadioButton(QString::number(choice.units * 10), this),
+                             member("SSOption1", choice.units));
+        placeTwips(option, 4320, choice.top, choice.width, 495);
+        option->setChecked(choice.units == 1);
+        connect(option, &QRadioButton::clicked, this, [this, units = choice.units] {
+            showAmounts(units);
+        });
+    }
+
+    showAmounts(1);
+}
+
+void PayoffTab::showAmounts(int units)
+{
+    for (int i = 1; i <= 8; ++i) {
+        const qint32 amount = m_payoff.PayoffFactor(i) * 10 * units;
+        m_amounts[i - 1]->setText(QString::number(amount));
+    }
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "records/save_failure_prompt.h"
+
+// Tells the player which file could not be written and why, and offers to try again or to leave
+// without saving.
+class SaveFailureDialog : public SaveFailurePrompt {
+public:
+    Choice askAfterFailure(const QString &fileName, const QString &reason) override;
+};

@@ -1,0 +1,26 @@
+#include "ui/spin_button.h"
+
+#include <QResizeEvent>
+#include <QToolButton>
+
+SpinButton::SpinButton(QWidget *parent)
+    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
+{
+    m_up->setArrowType(Qt::UpArrow);
+    m_down->setArrowType(Qt::DownArrow);
+    m_up->setAccessibleName(tr("Start sum up"));
+    m_down->setAccessibleName(tr("Start sum down"));
+    for (QToolButton *button : {m_up, m_down}) {
+        button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(m_up, &QToolButton::clicked, this, &SpinButton::up);
+    connect(m_down, &QToolButton::clicked, this, &SpinButton::down);
+}
+
+void SpinButton::resizeEvent(QResizeEvent *event)
+{
+    const int half = event->size().height() / 2;
+    m_up->setGeometry(0, 0, event->size().width(), half);
+    m_down->setGeometry(0, half, event->size().width(), event->size().height() - half);
+}

@@ -1,0 +1,54 @@
+#include "ui/startup_window.h"
+
+#include "ui/controls.h"
+#include "ui/picture_box.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <qdrawutil.h>
+
+namespace {
+
+// Width of the raised frame drawn around the client area in place of a window border.
+constexpr int kFrame = 2;
+
+} // namespace
+
+StartupWindow::StartupWindow()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Quintdraw"));
+    const QRect client = twipsRect(0, 0, 6315, 2820).translated(kFrame, kFrame);
+    setFixedSize(client.width() + 2 * kFrame, client.height() + 2 * kFrame);
+
+    // The picture is one pixel shorter than the client area; the white below it matches its ground.
+    auto *picture = new PictureBox(this);
+    picture->move(client.topLeft());
+    picture->setPicture(Picture::of(Picture::Kind::StartupScreen));
+
+    // Centred rather than at a fixed place: screens today are far larger than the window.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    m_timer = named(new QTimer(this), QStringLiteral("Timer1"));
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, &StartupWindow::timerTick);
+    m_timer->start(kHandOverMs);
+}
+
+void StartupWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    qDrawWinPanel(&painter, rect(), palette());
+}
+
+void StartupWindow::timerTick()
+{
+    hide();
+    m_timer->stop();
+    emit handOver();
+}

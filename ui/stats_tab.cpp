@@ -1,0 +1,61 @@
+#include "ui/stats_tab.h"
+
+#include "records/statistics.h"
+#include "ui/controls.h"
+#include "ui/palette.h"
+#include "ui/panel.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+StatsTab::StatsTab(const Statistics &statistics, QWidget *parent)
+    : QWidget(parent), m_statistics(statistics)
+{
+    auto *history = named(new QGroupBox(QStringLiteral("History"), this), QStringLiteral("SSFrame1"));
+    placeTwips(history, 120, 480, 4575, 3975);
+    history->setFont(arial(9.75, false));
+
+    auto *currentHeading = named(new QLabel(QStringLiteral("Current game"), history), QStringLiteral("Label9"));
+    placeTwips(currentHeading, 2040, 240, 1215, 255);
+    currentHeading->setFont(arial(9, false));
+    auto *totalHeading = named(new QLabel(QStringLiteral("Total"), history), QStringLiteral("Label10"));
+    placeTwips(totalHeading, 3720, 240, 495, 255);
+    totalHeading->setFont(arial(9));
+    QPalette red = totalHeading->palette();
+    red.setColor(QPalette::WindowText, kRed);
+    totalHeading->setPalette(red);
+
+    // Row c is hand category c; the row headings keep their historic panel numbers.
+    static const char *const rowNames[] = {"One Pair", "Two pair", "Three of a kind", "Straight", "Flush",
+                                           "Full house", "Four of a kind", "Straight flush", "Royal flush"};
+    for (int c = 0; c < Statistics::kCategories; ++c) {
+        const int top = 480 + 360 * c;
+        auto *heading = named(new Panel(QString::fromLatin1(rowNames[c]), history),
+                              member("SSPanel2", c == 0 ? 18 : 7 + c));
+        placeTwips(heading, 120, top, 1785, 360);
+        m_current[c] = named(new Panel(QStringLiteral("0"), history), member("SSPanel4", c));
+        placeTwips(m_current[c], 2160, top, 975, 360);
+        m_total[c] = named(new Panel(QStringLiteral("0"), history), member("SSPanel6", c));
+        placeTwips(m_total[c], 3480, top, 975, 360);
+        for (QLabel *panel : {static_cast<QLabel *>(heading), m_current[c], m_total[c]})
+            panel->setFont(arial(9.75));
+    }
+
+    auto *averageHeading = named(new Panel(QStringLiteral("Average win/turn"), this), member("SSPanel2", 16));
+    placeTwips(averageHeading, 120, 5040, 1785, 330);
+    m_average = named(new Panel(QStringLiteral("0"), this), QStringLiteral("SSPanel12"));
+    placeTwips(m_average, 2160, 5040, 1095, 330);
+    for (QLabel *panel : {static_cast<QLabel *>(averageHeading), m_average})
+        panel->setFont(arial(9.75));
+
+    connect(&m_statistics, &Statistics::changed, this, &StatsTab::showStatistics);
+}
+
+void StatsTab::showStatistics()
+{
+    for (int c = 0; c < Statistics::kCategories; ++c) {
+        m_current[c]->setText(QString::number(m_statistics.current(c)));
+        m_total[c]->setText(QString::number(m_statistics.total(c)));
+    }
+    m_average->setText(m_statistics.averageText());
+}

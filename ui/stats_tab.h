@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class Statistics;
+
+// The "Stats" tab: the hand counters of the current game and in total, and the average win.
+class StatsTab : public QWidget {
+    Q_OBJECT
+public:
+    StatsTab(const Statistics &statistics, QWidget *parent);
+
+private:
+    void showStatistics();
+
+    const Statistics &m_statistics;
+    std::array<QLabel *, 9> m_current{};
+    std::array<QLabel *, 9> m_total{};
+    QLabel *m_average = nullptr;
+};

@@ -1,0 +1,96 @@
+#include "ui/tab_control.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
+
+namespace {
+
+// Tabs of equal width in one row, filling the control, as tab controls of this kind look.
+class EvenTabBar : public QTabBar {
+public:
+    EvenTabBar(int rowHeight, QWidget *parent) : QTabBar(parent), m_rowHeight(rowHeight)
+    {
+        setExpanding(true);
+        setUsesScrollButtons(false);
+        setDrawBase(false);
+    }
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        const int tabs = qMax(1, count());
+        const int width = parentWidget() ? parentWidget()->width() : 0;
+        const int extra = index < width % tabs ? 1 : 0;
+        return {width / tabs + extra, m_rowHeight};
+    }
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+private:
+    int m_rowHeight;
+};
+
+} // namespace
+
+TabControl::TabControl(int rowHeight, QWidget *parent)
+    : QWidget(parent), m_tabBar(new EvenTabBar(rowHeight, this)), m_rowHeight(rowHeight)
+{
+    connect(m_tabBar, &QTabBar::currentChanged, this, &TabControl::showPage);
+}
+
+void TabControl::addPage(QWidget *page, const QString &caption)
+{
+    page->setParent(this);
+    page->setGeometry(rect());
+    m_pages.append(page);
+    m_tabBar->addTab(caption);
+    showPage(m_tabBar->currentIndex());
+}
+
+void TabControl::finishPages()
+{
+    for (QWidget *page : std::as_const(m_pages)) {
+        QRegion region(0, m_rowHeight, page->width(), page->height() - m_rowHeight);
+        for (QObject *child : page->children()) {
+            auto *control = qobject_cast<QWidget *>(child);
+            if (control && !control->isWindow() && control->y() < m_rowHeight)
+                region += control->geometry();
+        }
+        page->setMask(region);
+        page->raise();
+    }
+}
+
+int TabControl::currentIndex() const
+{
+    return m_tabBar->currentIndex();
+}
+
+void TabControl::setCurrentIndex(int index)
+{
+    m_tabBar->setCurrentIndex(index);
+}
+
+void TabControl::resizeEvent(QResizeEvent *event)
+{
+    m_tabBar->setGeometry(0, 0, event->size().width(), m_rowHeight);
+    for (QWidget *page : std::as_const(m_pages))
+        page->setGeometry(rect());
+}
+
+void TabControl::paintEvent(QPaintEvent *)
+{
+    // The pages are transparent: this frame below the caption row is their background.
+    QPainter painter(this);
+    QStyleOptionTabWidgetFrame option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(0, m_rowHeight - 1, 0, 0);
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+}
+
+void TabControl::showPage(int index)
+{
+    for (int i = 0; i < m_pages.size(); ++i)
+        m_pages[i]->setVisible(i == index);
+}
