@@ -21,7 +21,7 @@ QString decodeWindows1252(QByteArrayView bytes)
     text.reserve(bytes.size());
     for (const char byte : bytes) {
         const auto code = static_cast<uchar>(byte);
-        text += (code >= 0x80 && code < 0xA0) ? QChar(kHighControls[code - 0x80]) : QChar(code);
+        text += (code >= 0x80 && code < 0xA0) ? QChar(kHighControls[code - 0x80]) : QChar(char16_t(code));
     }
     return text;
 }

@@ -1,4 +1,5 @@
 #include "support/test_game.h"
+#include "ui/image_list.h"
 #include "ui/picture_box.h"
 
 #include <QAbstractButton>
@@ -157,6 +158,31 @@ private slots:
             QVERIFY(at(qPrintable(member("Image1", i))) < at(qPrintable(member("Image2", i))));
             QVERIFY(at(qPrintable(member("Image2", i))) < at("Frame1"));
         }
+    }
+
+    void imageListsKeepTheirNumberingAndKeys_data()
+    {
+        QTest::addColumn<int>("list");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("card");
+        QTest::newRow("ace of spades") << 3 << 13 << "AS";
+        QTest::newRow("two of diamonds") << 0 << 1 << "2D";
+        QTest::newRow("ten of hearts") << 1 << 9 << "10H";
+        QTest::newRow("jack of clubs") << 2 << 10 << "JC";
+    }
+
+    void imageListsKeepTheirNumberingAndKeys()
+    {
+        QFETCH(int, list);
+        QFETCH(int, number);
+        QFETCH(QString, card);
+        TestGame t(TestGame::BeforeStartUp);
+        auto *images = t.game.mainWindow().findChild<ImageList *>(member("ImageList1", list));
+        QVERIFY(images);
+        QCOMPARE(images->picture(number), Picture::card(::card(card)));
+        QCOMPARE(images->picture(QStringLiteral("i%1").arg(number)), Picture::card(::card(card)));
+        QVERIFY(images->picture(QStringLiteral("i14")).isEmpty());
+        QCOMPARE(t.find<PictureBox>(QStringLiteral("Image99"))->picture(), Picture::of(Picture::Kind::CardBack));
     }
 
     void menu()

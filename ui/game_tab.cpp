@@ -2,6 +2,7 @@
 
 #include "core/money.h"
 #include "ui/controls.h"
+#include "ui/image_list.h"
 #include "ui/input_gate.h"
 #include "ui/palette.h"
 #include "ui/picture_box.h"
@@ -39,8 +40,8 @@ QString moneyText(qint64 amount)
 
 } // namespace
 
-GameTab::GameTab(const Money &money, const InputGate &gate, QWidget *parent)
-    : QWidget(parent), m_money(money), m_gate(gate)
+GameTab::GameTab(const CardPictures &pictures, const Money &money, const InputGate &gate, QWidget *parent)
+    : QWidget(parent), m_pictures(pictures), m_money(money), m_gate(gate)
 {
     auto *titleFirst = named(new PictureBox(this), QStringLiteral("Image8"));
     placeTwips(titleFirst, 1200, 480, 1305, 375);
@@ -91,7 +92,7 @@ void GameTab::buildCards()
     for (int i = 0; i < kPositions; ++i) {
         m_covers[i] = named(new PictureBox(this), member("Image2", i));
         placeTwips(m_covers[i], kCardLeftOf(i), 1200, 1395, 810);
-        m_covers[i]->setPicture(Picture::of(Picture::Kind::CardBack));
+        m_covers[i]->setPicture(m_pictures.back->picture());
         m_covers[i]->hide();
         connect(m_covers[i], &PictureBox::clicked, this, [this, i] { emit coverClicked(i + 1); });
     }
@@ -146,13 +147,13 @@ void GameTab::buildBetChoice()
 
 void GameTab::showCardBack(int index)
 {
-    m_faces[index]->setPicture(Picture::of(Picture::Kind::CardBack));
+    m_faces[index]->setPicture(m_pictures.back->picture());
     describeCard(index);
 }
 
 void GameTab::showCard(int index, Card card)
 {
-    m_faces[index]->showPictureNow(Picture::card(card));
+    m_faces[index]->showPictureNow(m_pictures.lists[card.suit]->picture(card.rank - 1));
     describeCard(index);
 }
 
@@ -180,9 +181,15 @@ int GameTab::coverTop(int index) const
 
 void GameTab::describeCard(int index)
 {
-    const bool covered = m_covers[index]->isVisibleTo(this);
-    m_faces[index]->setStateDescription(covered ? tr("face down, will be exchanged") : tr("face up"));
-    m_covers[index]->setStateDescription(tr("card %1 face down, will be exchanged").arg(index + 1));
+    QString state;
+    if (m_faces[index]->picture() == m_pictures.back->picture())
+        state = tr("no card dealt");
+    else if (m_covers[index]->isVisibleTo(this))
+        state = tr("face down, will be exchanged");
+    else
+        state = tr("face up");
+    m_faces[index]->setStateDescription(state);
+    m_covers[index]->setStateDescription(tr("card %1, face down").arg(index + 1));
 }
 
 void GameTab::setBetEnabled(bool enabled)

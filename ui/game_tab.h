@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 
+class ImageList;
 class InputGate;
 class Money;
 class PictureBox;
@@ -21,7 +22,12 @@ class QTimer;
 class GameTab : public QWidget, public TableView, public RoundView {
     Q_OBJECT
 public:
-    GameTab(const Money &money, const InputGate &gate, QWidget *parent);
+    struct CardPictures {
+        std::array<const ImageList *, 4> lists;   // index = suit
+        const PictureBox *back;                   // holds the card-back picture
+    };
+
+    GameTab(const CardPictures &pictures, const Money &money, const InputGate &gate, QWidget *parent);
 
     // TableView
     void showCardBack(int index) override;
@@ -58,6 +64,7 @@ private:
     void blink();
     void describeCard(int index);
 
+    CardPictures m_pictures;
     const Money &m_money;
     const InputGate &m_gate;
     std::array<PictureBox *, 5> m_faces{};

@@ -3,10 +3,11 @@
 #include "ui/controls.h"
 #include "ui/game_tab.h"
 #include "ui/help_tab.h"
+#include "ui/image_list.h"
 #include "ui/hiscore_tab.h"
 #include "ui/key_preview.h"
 #include "ui/payoff_tab.h"
-#include "ui/picture.h"
+#include "ui/picture_box.h"
 #include "ui/settings_tab.h"
 #include "ui/stats_tab.h"
 #include "ui/tab_control.h"
@@ -33,7 +34,16 @@ MainWindow::MainWindow(const Models &models)
     m_tabs = named(new TabControl(px(529), client), QStringLiteral("SSTab1"));
     placeTwips(m_tabs, 0, 0, 7455, 6135);
     m_tabs->tabBar()->setFont(arial(12));
-    m_game = new GameTab(models.money, models.gate, m_tabs);
+    // Picture stores beyond the right edge of the client area, never seen.
+    auto *back = named(new PictureBox(client), QStringLiteral("Image99"));
+    placeTwips(back, 7560, 0, 1395, 810);
+    back->setPicture(Picture::of(Picture::Kind::CardBack));
+    back->hide();
+    GameTab::CardPictures cards{{}, back};
+    for (int suit = 0; suit < 4; ++suit)
+        cards.lists[suit] = new ImageList(suit, this);
+
+    m_game = new GameTab(cards, models.money, models.gate, m_tabs);
     m_tabs->addPage(m_game, QStringLiteral("Game"));
     m_tabs->addPage(new StatsTab(models.statistics, m_tabs), QStringLiteral("Stats"));
     m_hiScores = new HiScoreTab(m_tabs);

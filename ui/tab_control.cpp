@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStyleOptionTabWidgetFrame>
+#include <QStyleOptionTab>
+#include <QStylePainter>
 #include <QTabBar>
 
 namespace {
@@ -26,6 +28,21 @@ protected:
         return {width / tabs + extra, m_rowHeight};
     }
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+    // The captions are centred without the style's margins, so that "Hi-score" and "Settings"
+    // fit whole in a sixth of the row.
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        for (int i = 0; i < count(); ++i) {
+            QStyleOptionTab tab;
+            initStyleOption(&tab, i);
+            painter.drawControl(QStyle::CE_TabBarTabShape, tab);
+            const int lift = i == currentIndex() ? 0 : 2;
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawText(tab.rect.adjusted(0, lift, 0, 0), Qt::AlignCenter, tabText(i));
+        }
+    }
 
 private:
     int m_rowHeight;
