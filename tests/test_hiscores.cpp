@@ -2,6 +2,7 @@
 #include "records/hiscores.h"
 #include "records/name_prompt.h"
 #include "records/number_text.h"
+#include "support/file_bytes.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -40,13 +41,6 @@ QStringList linesOf(const HiScores::Entries &entries)
     HiScores table;
     table.setEntries(entries);
     return table.lines();
-}
-
-void putBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace
@@ -156,9 +150,7 @@ private slots:
     {
         const QString path = m_dir->filePath("hi.dat");
         QVERIFY(SaveHiScores(HiScores(), path, nullptr));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("100\r\n\"ABC\"\r\n").repeated(100));
+        QCOMPARE(readBytes(path), QByteArray("100\r\n\"ABC\"\r\n").repeated(100));
     }
 
     void load_data()
@@ -181,7 +173,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, ranks);
         const QString path = m_dir->filePath("hi.dat");
-        putBytes(path, bytes);
+        writeBytes(path, bytes);
         HiScores table;
         LoadHiScores(table, path);
         for (const QString &piece : ranks.split(u' ')) {

@@ -1,5 +1,6 @@
 #include "records/settings.h"
 #include "records/settings_file.h"
+#include "support/file_bytes.h"
 #include "records/statistics.h"
 
 #include <QDir>
@@ -40,9 +41,7 @@ private slots:
     {
         const QString path = m_dir->filePath("cfg.dat");
         QVERIFY(SaveSettings(Settings(), Statistics(), path, nullptr));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("0\r\n").repeated(10) + "100\r\n\"" + Settings::kBuiltInName.toUtf8() + "\"\r\n");
+        QCOMPARE(readBytes(path), QByteArray("0\r\n").repeated(10) + "100\r\n\"" + Settings::kBuiltInName.toUtf8() + "\"\r\n");
     }
 
     void roundTrip_data()
@@ -125,10 +124,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         const QString path = m_dir->filePath("cfg.dat");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        writeBytes(path, bytes);
         Settings settings;
         Statistics statistics;
         LoadSettings(settings, statistics, path);

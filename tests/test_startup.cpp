@@ -1,3 +1,4 @@
+#include "support/file_bytes.h"
 #include "support/test_game.h"
 #include "records/hiscore_file.h"
 #include "records/settings_file.h"
@@ -16,19 +17,6 @@ void fire(QTimer *timer)
     QCoreApplication::sendEvent(timer, &tick);
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 QByteArray settingsWithStartSum(int startSum)
 {
     QByteArray bytes;
@@ -45,7 +33,7 @@ private slots:
     void mainWindowFollowsTheStartupWindowWithFocusOnBet()
     {
         TestGame t(TestGame::BeforeStartUp);
-        writeFile(t.game.settingsFile(), settingsWithStartSum(200));
+        writeBytes(t.game.settingsFile(), settingsWithStartSum(200));
         t.game.StartUp();
         StartupWindow &startup = t.game.startupWindow();
         QVERIFY(startup.isVisible());
@@ -66,7 +54,7 @@ private slots:
     void firstGameUsesTheBuiltInStartSum()
     {
         TestGame t(TestGame::BeforeStartUp);
-        writeFile(t.game.settingsFile(), settingsWithStartSum(200));
+        writeBytes(t.game.settingsFile(), settingsWithStartSum(200));
         t.game.StartUp();
         QCOMPARE(t.text("Label7"), QStringLiteral("100"));
         t.game.newCommand();
@@ -80,7 +68,7 @@ private slots:
         QByteArray list;
         for (int rank = 1; rank <= 100; ++rank)
             list += rank < 100 ? "5\r\n\"AAA\"\r\n" : "-1\r\n\"LOW\"\r\n";
-        writeFile(t.game.hiScoreFile(), list);
+        writeBytes(t.game.hiScoreFile(), list);
         t.game.StartUp();
         t.namePrompt.answers = {QStringLiteral("Zero")};
         t.game.newCommand();
@@ -98,15 +86,15 @@ private slots:
         t.game.exitCommand();
         QCOMPARE(finished.count(), 1);
         QCOMPARE(t.namePrompt.offers, QStringList{QStringLiteral("Eva")});
-        QVERIFY(readFile(t.game.hiScoreFile()).startsWith("150\r\n\"Winne\"\r\n100\r\n"));
-        QVERIFY(readFile(t.game.settingsFile()).endsWith("0\r\n100\r\n\"Eva\"\r\n"));
+        QVERIFY(readBytes(t.game.hiScoreFile()).startsWith("150\r\n\"Winne\"\r\n100\r\n"));
+        QVERIFY(readBytes(t.game.settingsFile()).endsWith("0\r\n100\r\n\"Eva\"\r\n"));
     }
 
     void closingTheWindowWritesNothing()
     {
         TestGame t(TestGame::BeforeStartUp);
-        writeFile(t.game.hiScoreFile(), "old hi");
-        writeFile(t.game.settingsFile(), "old cfg");
+        writeBytes(t.game.hiScoreFile(), "old hi");
+        writeBytes(t.game.settingsFile(), "old cfg");
         t.game.StartUp();
         QSignalSpy finished(&t.game, &Game::finished);
         t.game.money().PayWin(100000);
@@ -114,14 +102,14 @@ private slots:
         t.window().close();
         QCOMPARE(finished.count(), 1);
         QVERIFY(t.namePrompt.offers.isEmpty());
-        QCOMPARE(readFile(t.game.hiScoreFile()), QByteArray("old hi"));
-        QCOMPARE(readFile(t.game.settingsFile()), QByteArray("old cfg"));
+        QCOMPARE(readBytes(t.game.hiScoreFile()), QByteArray("old hi"));
+        QCOMPARE(readBytes(t.game.settingsFile()), QByteArray("old cfg"));
     }
 
     void failedSaveKeepsTheOldFilesAndOffersTheResultOnce()
     {
         TestGame t(TestGame::BeforeStartUp);
-        writeFile(t.game.hiScoreFile(), "old hi");
+        writeBytes(t.game.hiScoreFile(), "old hi");
         QDir(t.folder.path()).mkdir(QStringLiteral("cfg.dat"));   // a folder where the file should be
         t.game.StartUp();
         t.game.money().PayWin(500);
@@ -135,19 +123,19 @@ private slots:
         QCOMPARE(finished.count(), 1);
         QVERIFY(QFileInfo(t.game.settingsFile()).isDir());
         // hi.dat was written before cfg.dat failed, and only once with the new entry.
-        QVERIFY(readFile(t.game.hiScoreFile()).startsWith("500\r\n"));
+        QVERIFY(readBytes(t.game.hiScoreFile()).startsWith("500\r\n"));
     }
 
     void failedHiScoreSaveKeepsTheOldFile()
     {
         TestGame t(TestGame::BeforeStartUp);
         QDir(t.folder.path()).mkdir(QStringLiteral("hi.dat"));
-        writeFile(t.game.settingsFile(), "old cfg");
+        writeBytes(t.game.settingsFile(), "old cfg");
         t.game.StartUp();
         t.game.exitCommand();
         QCOMPARE(t.saveFailurePrompt.failures.size(), 1);
         QVERIFY(t.saveFailurePrompt.failures.first().contains(QStringLiteral("hi.dat")));
-        QCOMPARE(readFile(t.game.settingsFile()), QByteArray("old cfg"));
+        QCOMPARE(readBytes(t.game.settingsFile()), QByteArray("old cfg"));
     }
 };
 

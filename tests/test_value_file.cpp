@@ -1,4 +1,5 @@
 #include "records/value_file.h"
+#include "support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,23 +9,6 @@
 #include <csignal>
 #include <optional>
 #include <sys/resource.h>
-
-namespace {
-
-void putBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestValueFile : public QObject {
     Q_OBJECT
@@ -62,7 +46,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(int, count);
         const QString path = m_dir->filePath("v.dat");
-        putBytes(path, bytes);
+        writeBytes(path, bytes);
         QTEST(readValues(path, count), "values");
     }
 
@@ -86,7 +70,7 @@ private slots:
         QFETCH(bool, quoted);
         const QString path = m_dir->filePath("v.dat");
         QVERIFY(writeValues(path, {{text, quoted}}, nullptr));
-        QTEST(bytesOf(path), "bytes");
+        QTEST(readBytes(path), "bytes");
     }
 
     void roundTrip()
@@ -118,7 +102,7 @@ private slots:
         QFETCH(QString, unit);
         QFETCH(int, keptUnits);
         const QString path = m_dir->filePath("v.dat");
-        putBytes(path, "\"" + bytes.repeated(2'000'000 / bytes.size()) + "\"\r\n7\r\n");
+        writeBytes(path, "\"" + bytes.repeated(2'000'000 / bytes.size()) + "\"\r\n7\r\n");
         const QStringList values = readValues(path, 5);
         QCOMPARE(values.size(), 2);
         QCOMPARE(values[0], unit.repeated(keptUnits / unit.size()));
@@ -147,7 +131,7 @@ private slots:
     void fullDiskKeepsOldFile()
     {
         const QString path = m_dir->filePath("v.dat");
-        putBytes(path, "\"old\"\r\n");
+        writeBytes(path, "\"old\"\r\n");
         rlimit saved{};
         QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -160,7 +144,7 @@ private slots:
         std::signal(SIGXFSZ, previousHandler);
         QVERIFY(!written);
         QVERIFY(!error.isEmpty());
-        QCOMPARE(bytesOf(path), QByteArray("\"old\"\r\n"));
+        QCOMPARE(readBytes(path), QByteArray("\"old\"\r\n"));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"v.dat"});
     }
 
