@@ -61,9 +61,9 @@ QString Game::settingsFile() const
     return m_platform.folder.filePath(QStringLiteral("cfg.dat"));
 }
 
-void Game::StartUp()
+void Game::StartUp(std::unique_ptr<StartupWindow> startupWindow)
 {
-    m_startupWindow = std::make_unique<StartupWindow>();
+    m_startupWindow = startupWindow ? std::move(startupWindow) : std::make_unique<StartupWindow>();
     connect(m_startupWindow.get(), &StartupWindow::handOver, this, &Game::handOver);
     m_startupWindow->show();
     NewGame();

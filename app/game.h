@@ -39,8 +39,9 @@ public:
 
     // Shows the start-up window, starts the first game with the built-in start sum, then reads
     // the settings and the hi-scores. The main window follows when the start-up window's timer
-    // fires.
-    void StartUp();
+    // fires. A start-up window already on the screen may be handed in, so that it shows while
+    // the rest of the program is built.
+    void StartUp(std::unique_ptr<StartupWindow> startupWindow = {});
     void NewGame();
     // The menu commands: "&New" and "&Exit" end the game and offer its result to the hi-scores.
     void newCommand();

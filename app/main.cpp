@@ -3,8 +3,12 @@
 #include "ui/event_loop_clock.h"
 #include "ui/name_prompt_dialog.h"
 #include "ui/save_failure_dialog.h"
+#include "ui/startup_window.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QWindow>
 
 int main(int argc, char *argv[])
 {
@@ -14,12 +18,24 @@ int main(int argc, char *argv[])
     // Only the menu's "&Exit" and the window's close command end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // The start-up window goes up first and is painted before the main window is built, so the
+    // player sees something at once.
+    auto startupWindow = std::make_unique<StartupWindow>();
+    startupWindow->show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!startupWindow->windowHandle()->isExposed() && waited.elapsed() < 500) {
+        QApplication::processEvents();
+        QThread::msleep(1);
+    }
+    QApplication::processEvents();
+
     EventLoopClock clock;
     SystemRandom random;
     NamePromptDialog namePrompt;
     SaveFailureDialog saveFailurePrompt;
     Game game({clock, random, namePrompt, saveFailurePrompt, QDir::current()});
     QObject::connect(&game, &Game::finished, &application, &QApplication::quit, Qt::DirectConnection);
-    game.StartUp();
+    game.StartUp(std::move(startupWindow));
     return application.exec();
 }

@@ -8,10 +8,14 @@ packages=(
     fonts-liberation fontconfig
 )
 if [ "${1:-}" = "--test" ]; then
-    # Sanitizers and fuzzing with Debian's clang; a real X server, a window manager and input
-    # tools for the end-to-end tests; the validators for the desktop files.
-    packages+=(clang libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils
+    # Sanitizers and fuzzing with Debian's clang; a real X server, a window manager, input
+    # tools and window pictures (imagemagick) for the end-to-end tests and the screenshots; the
+    # validators for the desktop files.
+    packages+=(clang libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils imagemagick
                desktop-file-utils appstream)
+elif [ "${1:-}" = "--bench" ]; then
+    # The benchmark watches the windows through the X server's DAMAGE extension.
+    packages+=(xvfb xauth openbox xdotool libx11-dev libxdamage-dev)
 fi
 missing=()
 for package in "${packages[@]}"; do

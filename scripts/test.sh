@@ -1,16 +1,40 @@
 #!/usr/bin/env bash
-# Installs what is needed, then builds and runs every test twice: once plainly, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer (any report fails the run), and fuzzes the
-# file readers for a bounded time.
+# Installs what is needed, then builds and runs every test twice: once in a Release build (which
+# is also packed as a .deb, installed with apt, started and removed), once under
+# AddressSanitizer and UndefinedBehaviorSanitizer with clang (any report fails the run), with
+# bounded fuzzing of the file readers.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" --test
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S "$root" -B "$root/build/test" -G Ninja -DCMAKE_BUILD_TYPE=Debug
-cmake --build "$root/build/test"
-ctest --test-dir "$root/build/test" --output-on-failure
+build=$root/build/test
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build "$build"
+ctest --test-dir "$build" --output-on-failure
 
+# ---- Debian package from the same build: installed with apt, started, removed ----
+rm -f "$build"/quintdraw_*.deb
+(cd "$build" && cpack -G DEB)
+home=$(mktemp -d)
+trap 'apt-get remove -y -qq quintdraw >/dev/null 2>&1 || true; rm -rf "$home"' EXIT
+apt-get install -y -qq "$build"/quintdraw_*.deb
+listed=$(dpkg -L quintdraw)
+for file in /usr/bin/quintdraw /usr/share/applications/io.github.quintdraw.Quintdraw.desktop \
+            /usr/share/metainfo/io.github.quintdraw.Quintdraw.metainfo.xml; do
+    grep -qx "$file" <<<"$listed" || { echo "FAIL: the package lacks $file" >&2; exit 1; }
+done
+# Started as the menu starts it, the game must still be running after 3 s, in its data folder.
+status=0
+(cd / && HOME=$home XDG_DATA_HOME='' timeout 3 quintdraw-launcher) || status=$?
+if [ "$status" != 124 ] || [ ! -d "$home/.local/share/quintdraw" ]; then
+    echo "FAIL: the installed game did not keep running in its data folder (exit $status)" >&2
+    exit 1
+fi
+apt-get remove -y -qq quintdraw >/dev/null
+echo "Debian package: installed, started and removed"
+
+# ---- Sanitizers and fuzzing ----
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions="$root/tests/lsan.supp"

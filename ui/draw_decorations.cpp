@@ -164,9 +164,15 @@ void windowIcon(QPainter &painter)
         painter.strokePath(outline, QPen(QColor(30, 30, 30), 1.3));
         painter.restore();
     };
-    // The heart sits where the front card leaves its card uncovered.
-    drawCard(QPointF(10.8, 15.6), -16, Hearts, QPointF(-2.6, -2.5));
+    // The heart sits where the front card leaves its card uncovered; the layout is shrunk a
+    // little about the centre so that the tilted corners and outlines stay inside the picture.
+    painter.save();
+    painter.translate(16, 16);
+    painter.scale(0.9, 0.9);
+    painter.translate(-16, -16);
+    drawCard(QPointF(11.2, 15.6), -16, Hearts, QPointF(-2.6, -2.5));
     drawCard(QPointF(20.8, 16.4), 12, Spades, QPointF(0, 0));
+    painter.restore();
 }
 
 void helpStart(QPainter &painter)

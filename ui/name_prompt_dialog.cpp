@@ -2,6 +2,7 @@
 
 #include "ui/controls.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -21,6 +22,9 @@ QString NamePromptDialog::askName(const QString &offered)
     box.setTextValue(offered);
     if (auto *edit = box.findChild<QLineEdit *>())
         named(edit, QStringLiteral("HiScoreName"))->setAccessibleName(QStringLiteral("Name"));
+
+    // Wide enough for the whole title in the window's caption.
+    box.setMinimumWidth(QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) * 2);
 
     // A moved dialog is not centred over its parent again when shown.
     const QScreen *screen = QGuiApplication::primaryScreen();
