@@ -6,7 +6,8 @@
 
 namespace {
 
-// X11 and Wayland key codes of the digit row 1..5 (evdev scan codes 2..6, plus 8).
+// X11 and Wayland key codes of the digit row 1..5 (evdev scan codes 2..6, plus 8); the tests give
+// the offscreen platform the same codes.
 constexpr quint32 kXkbKey1 = 10;
 constexpr quint32 kXkbKey5 = 14;
 

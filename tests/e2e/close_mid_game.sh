@@ -6,10 +6,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 source "$here/records.sh"
 
-craft_records "$run_dir"
-start_x
-start_game
-wait_for_main_window
+play_crafted_game
 
 # A whole round, so the run has something to lose, then a bet with a card marked.
 press "$main_window" space

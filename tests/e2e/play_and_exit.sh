@@ -9,10 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 source "$here/records.sh"
 
-craft_records "$run_dir"
-start_x
-start_game
-wait_for_main_window
+play_crafted_game
 
 rounds=0
 # One round from the keyboard: space bets (the focus starts on "&Bet >>"), the digits mark the

@@ -48,3 +48,12 @@ same_bytes() {
     diff <(cat -A "$2") <(cat -A "$1") | head -n 20 >&2 || true
     fail "$3 differs from what the rounds must have produced"
 }
+
+# play_crafted_game: the crafted files in the run folder, the X server, and the game started and
+# waited for until its main window shows.
+play_crafted_game() {
+    craft_records "$run_dir"
+    start_x
+    start_game
+    wait_for_main_window
+}
