@@ -8,10 +8,11 @@ packages=(
     fonts-liberation fontconfig
 )
 if [ "${1:-}" = "--test" ]; then
-    # Sanitizers and fuzzing with Debian's clang; a real X server, a window manager, input
+    # file, for CPack to find the package's library dependencies; sanitizers and fuzzing with
+    # Debian's clang; a real X server, a window manager, input
     # tools and window pictures (imagemagick) for the end-to-end tests and the screenshots; the
     # validators for the desktop files.
-    packages+=(clang libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils imagemagick
+    packages+=(file clang libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils imagemagick
                desktop-file-utils appstream)
 elif [ "${1:-}" = "--bench" ]; then
     # The benchmark watches the windows through the X server's DAMAGE extension.
