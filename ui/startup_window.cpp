@@ -1,7 +1,7 @@
 #include "ui/startup_window.h"
 
 #include "ui/controls.h"
-#include "ui/picture_box.h"
+#include "ui/picture.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -24,10 +24,7 @@ StartupWindow::StartupWindow()
     const QRect client = twipsRect(0, 0, 6315, 2820).translated(kFrame, kFrame);
     setFixedSize(client.width() + 2 * kFrame, client.height() + 2 * kFrame);
 
-    // The picture is one pixel shorter than the client area; the white below it matches its ground.
-    auto *picture = new PictureBox(this);
-    picture->move(client.topLeft());
-    picture->setPicture(Picture::of(Picture::Kind::StartupScreen));
+    setAccessibleName(Picture::of(Picture::Kind::StartupScreen).accessibleName());
 
     // Centred rather than at a fixed place: screens today are far larger than the window.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -44,6 +41,20 @@ void StartupWindow::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     qDrawWinPanel(&painter, rect(), palette());
+
+    // The picture is one pixel shorter than the client area; the white below it matches its
+    // ground. The program may carry it ready-drawn for common pixel ratios, made at build time
+    // by the same drawing code, so that the first thing a player sees costs no font loading.
+    const QPoint corner(kFrame, kFrame);
+    const qreal ratio = devicePixelRatioF();
+    const QPixmap ready(QStringLiteral(":/pictures/startup@%1x.png").arg(ratio));
+    const Picture picture = Picture::of(Picture::Kind::StartupScreen);
+    if (!ready.isNull() && ready.size() == picture.size() * ratio) {
+        painter.drawPixmap(QRect(corner, picture.size()), ready);
+    } else {
+        painter.setRenderHint(QPainter::Antialiasing);
+        picture.paint(painter, QRectF(corner, picture.size()));
+    }
 }
 
 void StartupWindow::timerTick()
