@@ -70,7 +70,10 @@ private slots:
         row("SSCommand2", {240, 5280, 1695, 615}, "&Deal", 12, true, none, Shown | Disabled);
         row("SSCommand1", {3600, 5280, 1695, 615}, "&Bet >>", 12, true, none);
         row("SSOption2(1)", {5640, 5130, 255, 255}, "", 0, false, none);
+        row("SSOption2(2)", {6600, 5130, 255, 255}, "", 0, false, none);
         row("SSOption2(3)", {5640, 5415, 240, 300}, "", 0, false, none);
+        row("SSOption2(4)", {6600, 5445, 255, 255}, "", 0, false, none);
+        row("SSOption2(5)", {5640, 5760, 255, 255}, "", 0, false, none);
         row("SSOption2(6)", {6600, 5760, 255, 255}, "", 0, false, none);
         row("Label11", {5880, 5115, 375, 255}, "10", 12, true, none);
         row("Label12", {6855, 5115, 375, 300}, "20", 12, true, none);
@@ -83,12 +86,18 @@ private slots:
         row("Label9", {2040, 240, 1215, 255}, "Current game", 9, false, none);
         row("Label10", {3720, 240, 495, 255}, "Total", 9, true, red);
         row("SSPanel2(18)", {120, 480, 1785, 360}, "One Pair", 9.75, true, none);
-        row("SSPanel2(8)", {120, 840, 1785, 360}, "Two pair", 9.75, true, none);
-        row("SSPanel2(15)", {120, 3360, 1785, 360}, "Royal flush", 9.75, true, none);
-        row("SSPanel4(0)", {2160, 480, 975, 360}, "0", 9.75, true, none);
-        row("SSPanel4(8)", {2160, 3360, 975, 360}, "0", 9.75, true, none);
-        row("SSPanel6(0)", {3480, 480, 975, 360}, "0", 9.75, true, none);
-        row("SSPanel6(8)", {3480, 3360, 975, 360}, "0", 9.75, true, none);
+        const char *const rowNames[] = {"Two pair", "Three of a kind", "Straight", "Flush", "Full house",
+                                        "Four of a kind", "Straight flush", "Royal flush"};
+        for (int i = 8; i <= 15; ++i) {
+            const QByteArray name = "SSPanel2(" + QByteArray::number(i) + ")";
+            row(name.constData(), {120, 840 + 360 * (i - 8), 1785, 360}, rowNames[i - 8], 9.75, true, none);
+        }
+        for (int c = 0; c <= 8; ++c) {
+            const QByteArray current = "SSPanel4(" + QByteArray::number(c) + ")";
+            const QByteArray total = "SSPanel6(" + QByteArray::number(c) + ")";
+            row(current.constData(), {2160, 480 + 360 * c, 975, 360}, "0", 9.75, true, none);
+            row(total.constData(), {3480, 480 + 360 * c, 975, 360}, "0", 9.75, true, none);
+        }
         row("SSPanel2(16)", {120, 5040, 1785, 330}, "Average win/turn", 9.75, true, none);
         row("SSPanel12", {2160, 5040, 1095, 330}, "0", 9.75, true, none);
         // Hi-score
