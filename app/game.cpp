@@ -9,7 +9,6 @@
 #include "ui/main_window.h"
 #include "ui/startup_window.h"
 
-
 Game::Game(const Platform &platform)
     : m_platform(platform),
       m_mainWindow(std::make_unique<MainWindow>(
