@@ -1,0 +1,195 @@
+#include "core/hold_analysis.h"
+
+#include <algorithm>
+#include <bit>
+
+// Counting works by ranks first and suits second. Ignoring suits, a final hand's category
+// depends only on how often each rank appears, so the draws of one hold are walked as rank
+// patterns (how many cards of each rank are drawn), each standing for the product of
+// binomials of the unseen cards of those ranks. Only a flush needs suits: a draw completing
+// five cards of one suit has five different ranks, so it was counted as a straight or as
+// nothing, and is moved to flush, straight flush or royal flush afterwards.
+
+namespace {
+
+constexpr quint64 kNibbleOnes = 0x1111111111111111ULL;
+constexpr quint64 kNibbleLow = 0x7777777777777777ULL;
+constexpr int kRanks = 13;
+constexpr int kUnseen = 47;
+
+// The top bit of every nibble (rank r at bits 4r..4r+3) of `counts` that holds exactly `times`.
+constexpr quint64 nibblesHolding(quint64 counts, int times)
+{
+    const quint64 diff = counts ^ (kNibbleOnes * quint64(times));
+    return ~(((diff & kNibbleLow) + kNibbleLow) | diff | kNibbleLow);
+}
+
+// The category of five cards of at least two suits, from their rank counts.
+int rankOnlyCategory(quint64 counts)
+{
+    if (nibblesHolding(counts, 4))
+        return 6;
+    const quint64 threes = nibblesHolding(counts, 3);
+    const quint64 pairs = nibblesHolding(counts, 2);
+    if (threes)
+        return pairs ? 5 : 2;
+    if (pairs) {
+        if (std::popcount(pairs) == 2)
+            return 1;
+        return (63 - std::countl_zero(pairs)) / 4 > 10 ? 0 : kNoCategory;
+    }
+    const quint64 singles = nibblesHolding(counts, 1);
+    return singles >> std::countr_zero(singles) == 0x11111 ? 3 : kNoCategory;
+}
+
+struct Binomials {
+    std::array<std::array<qint64, kUnseen + 1>, kUnseen + 1> c{};
+    constexpr Binomials()
+    {
+        for (int n = 0; n <= kUnseen; ++n) {
+            c[n][0] = 1;
+            for (int k = 1; k <= n; ++k)
+                c[n][k] = c[n - 1][k - 1] + (k <= n - 1 ? c[n - 1][k] : 0);
+        }
+    }
+};
+constexpr Binomials kBinomial;
+
+// Every 13-bit rank set, grouped by its size.
+struct RankSets {
+    std::array<std::vector<unsigned>, kPositions + 1> bySize;
+    RankSets()
+    {
+        for (unsigned set = 0; set < (1U << kRanks); ++set) {
+            const int size = std::popcount(set);
+            if (size <= kPositions)
+                bySize[size].push_back(set);
+        }
+    }
+};
+
+const RankSets &rankSets()
+{
+    static const RankSets sets;
+    return sets;
+}
+
+struct Walk {
+    std::array<int, kAce + 1> unseen{};   // unseen cards of each rank
+    std::array<qint64, kCategories + 1> *counts = nullptr;
+
+    void draw(int rank, int left, qint64 ways, quint64 packed) const
+    {
+        if (left == 0) {
+            (*counts)[rankOnlyCategory(packed)] += ways;
+            return;
+        }
+        for (; rank <= kAce; ++rank) {
+            const int available = unseen[rank];
+            if (available == 0)
+                continue;
+            const int most = std::min(available, left);
+            for (int taken = 1; taken <= most; ++taken)
+                draw(rank + 1, left - taken, ways * kBinomial.c[available][taken],
+                     packed + (quint64(taken) << (4 * rank)));
+        }
+    }
+};
+
+bool isStraight(unsigned ranks)   // five ranks, bit r - 2 for rank r
+{
+    return ranks >> std::countr_zero(ranks) == 0x1F;
+}
+
+} // namespace
+
+int compareWorth(const HoldValue &a, const HoldValue &b)
+{
+    const __int128 left = __int128(a.totalWin) * b.draws;
+    const __int128 right = __int128(b.totalWin) * a.draws;
+    return left < right ? -1 : left > right ? 1 : 0;
+}
+
+bool HandAnalysis::isBest(unsigned hold) const
+{
+    return compareWorth(holds[hold], best()) == 0;
+}
+
+double HandAnalysis::gaveUp(unsigned hold) const
+{
+    const HoldValue &chosen = holds[hold];
+    const HoldValue &top = best();
+    const __int128 numerator = __int128(top.totalWin) * chosen.draws - __int128(chosen.totalWin) * top.draws;
+    return double(numerator) / (double(top.draws) * double(chosen.draws));
+}
+
+std::array<HoldValue, kHolds> countHolds(const Hand &dealt)
+{
+    Walk walk;
+    walk.unseen.fill(4);
+    std::array<unsigned, 4> unseenOfSuit{};   // rank sets, bit r - 2
+    unseenOfSuit.fill((1U << kRanks) - 1);
+    for (const Card &card : dealt) {
+        --walk.unseen[card.rank];
+        unseenOfSuit[card.suit] &= ~(1U << (card.rank - kLowestRank));
+    }
+
+    std::array<HoldValue, kHolds> result;
+    for (unsigned hold = 0; hold < kHolds; ++hold) {
+        HoldValue &value = result[hold];
+        quint64 packed = 0;
+        unsigned heldRanks = 0;
+        unsigned heldSuits = 0;
+        for (int i = 0; i < kPositions; ++i) {
+            if (hold & (1U << i)) {
+                packed += quint64(1) << (4 * dealt[i].rank);
+                heldRanks |= 1U << (dealt[i].rank - kLowestRank);
+                heldSuits |= 1U << dealt[i].suit;
+            }
+        }
+        const int exchanged = kPositions - std::popcount(hold);
+        value.draws = kBinomial.c[kUnseen][exchanged];
+        walk.counts = &value.counts;
+        walk.draw(kLowestRank, exchanged, 1, packed);
+
+        if (std::popcount(heldSuits) > 1)
+            continue;
+        for (int suit = 0; suit < 4; ++suit) {
+            if (heldSuits && heldSuits != 1U << suit)
+                continue;
+            for (unsigned drawn : rankSets().bySize[exchanged]) {
+                if (drawn & ~unseenOfSuit[suit])
+                    continue;
+                const unsigned ranks = heldRanks | drawn;
+                if (isStraight(ranks)) {
+                    --value.counts[3];
+                    ++value.counts[ranks >> (kAce - kLowestRank) ? 8 : 7];
+                } else {
+                    --value.counts[kNoCategory];
+                    ++value.counts[4];
+                }
+            }
+        }
+    }
+    return result;
+}
+
+HandAnalysis analyseHand(const Hand &dealt, const Payoff &payoff, int units)
+{
+    HandAnalysis analysis;
+    analysis.holds = countHolds(dealt);
+    for (HoldValue &value : analysis.holds) {
+        for (int category = 0; category < kCategories; ++category)
+            value.totalWin += value.counts[category] * payoff.winFor(category, units);
+    }
+    unsigned top = 0;
+    for (unsigned hold = 1; hold < kHolds; ++hold) {
+        if (compareWorth(analysis.holds[hold], analysis.holds[top]) > 0)
+            top = hold;
+    }
+    for (unsigned hold = 0; hold < kHolds; ++hold) {
+        if (compareWorth(analysis.holds[hold], analysis.holds[top]) == 0)
+            analysis.bestHolds.push_back(hold);
+    }
+    return analysis;
+}

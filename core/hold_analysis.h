@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/card.h"
+#include "core/payoff.h"
+
+#include <QtGlobal>
+#include <array>
+#include <vector>
+
+// The exact worth of every way to play one dealt hand: for each of the 32 holds, how many of the
+// possible draws from the 47 unseen cards end in each category, counted, never sampled.
+// A hold is a bit set: bit p - 1 keeps position p.
+constexpr int kHolds = 1 << kPositions;
+constexpr unsigned kKeepAll = kHolds - 1;
+// The index of a final hand that forms no category in HoldValue::counts.
+constexpr int kNoCategory = kCategories;
+
+struct HoldValue {
+    std::array<qint64, kCategories + 1> counts{};   // by category; the last one: hands in none
+    qint64 draws = 0;      // how many draws this hold allows, C(47, cards exchanged)
+    qint64 totalWin = 0;   // the wins of all those draws together, in credits
+
+    double expectedWin() const { return double(totalWin) / double(draws); }
+};
+
+// Compares two expected wins exactly: negative, zero or positive as a is worth less, as much or more.
+int compareWorth(const HoldValue &a, const HoldValue &b);
+
+struct HandAnalysis {
+    std::array<HoldValue, kHolds> holds;
+    std::vector<unsigned> bestHolds;   // every hold worth the most, in ascending bit order
+
+    const HoldValue &best() const { return holds[bestHolds.front()]; }
+    bool isBest(unsigned hold) const;
+    // What choosing `hold` lost against the best, in credits on average; 0 for a best hold.
+    double gaveUp(unsigned hold) const;
+};
+
+// Counts the categories of every hold; wins follow the payoff's factors at `units` bet units.
+HandAnalysis analyseHand(const Hand &dealt, const Payoff &payoff, int units);
+// The counts alone, before any win is attached (index = hold).
+std::array<HoldValue, kHolds> countHolds(const Hand &dealt);
