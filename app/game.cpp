@@ -25,7 +25,16 @@ void Game::connectWindow()
 {
     GameTab *tab = m_mainWindow->gameTab();
     connect(tab, &GameTab::betPressed, this, [this] { m_gate.run([this] { m_round.PlaceBet(); }); });
-    connect(tab, &GameTab::dealPressed, this, [this] { m_gate.run([this] { m_round.DrawAndPay(); }); });
+    connect(tab, &GameTab::dealPressed, this, [this] {
+        m_gate.run([this] {
+            const Hand dealt = m_table.cards();
+            unsigned kept = 0;
+            for (int position = 1; position <= kPositions; ++position)
+                kept |= unsigned(m_table.KeepCard(position)) << (position - 1);
+            m_round.DrawAndPay();
+            emit handDrawn(dealt, kept, m_payoff.BetUnits());
+        });
+    });
     connect(tab, &GameTab::betChosen, this, [this](int option) { m_payoff.ChooseBet(option); });
     connect(tab, &GameTab::faceClicked, this, [this](int position) {
         m_gate.run([this, position] { m_table.toggleMark(position, Table::Trigger::Face); });

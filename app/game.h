@@ -65,6 +65,9 @@ public:
 signals:
     // The program is to end now.
     void finished();
+    // A round is over: the hand as dealt, the positions kept for the draw (bit p - 1 for
+    // position p) and the bet units it was played for.
+    void handDrawn(const Hand &dealt, unsigned kept, int units);
 
 private:
     void connectWindow();

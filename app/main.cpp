@@ -1,3 +1,4 @@
+#include "app/coach.h"
 #include "app/game.h"
 #include "app/system_random.h"
 #include "ui/event_loop_clock.h"
@@ -6,6 +7,7 @@
 #include "ui/startup_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QThread>
 #include <QWindow>
@@ -17,6 +19,18 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.quintdraw.Quintdraw"));
     // Only the menu's "&Exit" and the window's close command end the program.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Five-card draw poker for one player."));
+    const QCommandLineOption helpOption = options.addHelpOption();
+    const QCommandLineOption coachOption(
+        QStringLiteral("coach"),
+        QStringLiteral("Show beside the game, after each draw, what every hold of the dealt hand was worth."));
+    options.addOption(coachOption);
+    // Arguments it does not know are left alone, as they always were.
+    options.parse(QApplication::arguments());
+    if (options.isSet(helpOption))
+        options.showHelp();
 
     // The start-up window goes up first and is painted before the main window is built, so the
     // player sees something at once.
@@ -35,6 +49,8 @@ int main(int argc, char *argv[])
     NamePromptDialog namePrompt;
     SaveFailureDialog saveFailurePrompt;
     Game game({clock, random, namePrompt, saveFailurePrompt, QDir::current()});
+    if (options.isSet(coachOption))
+        new Coach(game);   // owned by the game
     QObject::connect(&game, &Game::finished, &application, &QApplication::quit, Qt::DirectConnection);
     game.StartUp(std::move(startupWindow));
     return application.exec();
