@@ -4,7 +4,8 @@
 # screen.
 #
 # The sourcing script sets test_name and passes the path of the quintdraw executable as $1; it
-# may set screen_geometry (WIDTHxHEIGHTxDEPTH) and scale_factor (QT_SCALE_FACTOR) first.
+# may set screen_geometry (WIDTHxHEIGHTxDEPTH), scale_factor (QT_SCALE_FACTOR) and the array
+# game_args (the game's command line) first.
 
 set -euo pipefail
 export LC_ALL=C
@@ -131,7 +132,7 @@ start_game() {
     # An instrumented build would report what the system's libraries (D-Bus, X, fonts) keep until
     # exit as leaks; memory errors still end the game with a report.
     (cd "$run_dir" && exec env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="${scale_factor:-1}" \
-        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$game_exe") >"$work/game.log" 2>&1 &
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$game_exe" ${game_args[@]+"${game_args[@]}"}) >"$work/game.log" 2>&1 &
     game_pid=$!
     game_expected=1
     game_started_ms=$(elapsed_ms)
