@@ -133,6 +133,7 @@ void timeOneHand(const Payoff &payoff)
     std::printf("all 32 holds of one hand: %.3f ms counted, %.1f ms dealt out (2,598,960 final hands), "
                 "%.0f times faster   [checks %.1f %lld]\n",
                 fast * 1e3, dealing * 1e3, dealing / fast, checksum, paying);
+    std::printf("holds: %.3f %.1f %.0f\n", fast * 1e3, dealing * 1e3, dealing / fast);
 }
 
 void tableReturn(const Payoff &payoff)
@@ -169,6 +170,8 @@ void tableReturn(const Payoff &payoff)
     denominator /= divisor;
     std::printf("return with best play over %lld deals (%zu suit classes): %s / %s = %.6f %%, in %.2f s\n",
                 deals, classes.size(), text(numerator).c_str(), text(denominator).c_str(),
+                100.0 * double(numerator) / double(denominator), secondsSince(start));
+    std::printf("return: %s/%s %.4f %.1f\n", text(numerator).c_str(), text(denominator).c_str(),
                 100.0 * double(numerator) / double(denominator), secondsSince(start));
 }
 

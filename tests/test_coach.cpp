@@ -1,6 +1,7 @@
 #include "app/coach.h"
 #include "support/test_game.h"
 #include "ui/coach_window.h"
+#include "ui/picture_box.h"
 
 #include <QTest>
 
@@ -55,6 +56,12 @@ void TestCoach::speaksOnlyAfterTheDraw()
     QCOMPARE(line("CoachHandsPlayed"), QStringLiteral("Hands played: 1"));
     QCOMPARE(line("CoachPlayedBest"), playedBest);
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("CoachVerdict"))->accessibleName(), verdict);
+    const Hand dealt = hand("TH JH QH KH KS");
+    for (int i = 0; i < kPositions; ++i) {
+        const PictureBox *shown = window->findChild<PictureBox *>(QStringLiteral("CoachCard%1").arg(i + 1));
+        QCOMPARE(shown->picture(), Picture::card(dealt[i]));
+        QCOMPARE(shown->size(), shown->picture().size());
+    }
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("CoachKept4"))->accessibleName(),
              QStringLiteral("King of hearts, kept"));
 }

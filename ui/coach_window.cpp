@@ -40,9 +40,11 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Windo
     setAttribute(Qt::WA_ShowWithoutActivating);
 
     auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     auto *cards = new QGridLayout;
     for (int i = 0; i < kPositions; ++i) {
         m_cards[i] = new PictureBox(this);
+        m_cards[i]->setFixedSize(Picture::card(Card{}).size());
         m_cards[i]->setObjectName(QStringLiteral("CoachCard%1").arg(i + 1));
         m_kept[i] = new QLabel(this);
         m_kept[i]->setObjectName(QStringLiteral("CoachKept%1").arg(i + 1));
@@ -65,7 +67,6 @@ QLabel *CoachWindow::addLine(const char *name)
     auto *label = new QLabel(this);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
     layout()->addWidget(label);
     return label;
 }
@@ -97,5 +98,4 @@ void CoachWindow::showHand(const Hand &dealt, unsigned hold, const HandAnalysis 
 
     for (QLabel *line : {m_yourHold, m_bestHold, m_verdict, m_handsPlayed, m_playedBest, m_worthKept})
         line->setAccessibleName(line->text());
-    adjustSize();
 }
