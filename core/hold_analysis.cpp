@@ -163,7 +163,7 @@ std::array<HoldValue, kHolds> countHolds(const Hand &dealt)
                 const unsigned ranks = heldRanks | drawn;
                 if (isStraight(ranks)) {
                     --value.counts[3];
-                    ++value.counts[ranks >> (kAce - kLowestRank) ? 8 : 7];
+                    ++value.counts[(ranks >> (kAce - kLowestRank)) != 0 ? 8 : 7];
                 } else {
                     --value.counts[kNoCategory];
                     ++value.counts[4];

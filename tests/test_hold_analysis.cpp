@@ -4,6 +4,8 @@
 #include "support/card_notation.h"
 
 #include <QTest>
+#include <algorithm>
+#include <numeric>
 #include <random>
 #include <vector>
 
