@@ -9,6 +9,8 @@
 #include "ui/main_window.h"
 #include "ui/startup_window.h"
 
+#include <QPushButton>
+
 Game::Game(const Platform &platform)
     : m_platform(platform),
       m_mainWindow(std::make_unique<MainWindow>(
@@ -24,8 +26,12 @@ Game::~Game() = default;
 void Game::connectWindow()
 {
     GameTab *tab = m_mainWindow->gameTab();
-    connect(tab, &GameTab::betPressed, this, [this] { m_gate.run([this] { m_round.PlaceBet(); }); });
-    connect(tab, &GameTab::dealPressed, this, [this] { m_gate.run([this] { m_round.DrawAndPay(); }); });
+    connect(tab, &GameTab::betPressed, this, [this, tab] {
+        m_gate.runClick(tab->betButton(), [this] { m_round.PlaceBet(); });
+    });
+    connect(tab, &GameTab::dealPressed, this, [this, tab] {
+        m_gate.runClick(tab->dealButton(), [this] { m_round.DrawAndPay(); });
+    });
     connect(tab, &GameTab::betChosen, this, [this](int option) { m_payoff.ChooseBet(option); });
     connect(tab, &GameTab::faceClicked, this, [this](int position) {
         m_gate.run([this, position] { m_table.toggleMark(position, Table::Trigger::Face); });
