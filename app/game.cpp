@@ -9,6 +9,8 @@
 #include "ui/main_window.h"
 #include "ui/startup_window.h"
 
+#include <QPushButton>
+
 Game::Game(const Platform &platform)
     : m_platform(platform),
       m_mainWindow(std::make_unique<MainWindow>(
@@ -24,9 +26,13 @@ Game::~Game() = default;
 void Game::connectWindow()
 {
     GameTab *tab = m_mainWindow->gameTab();
-    connect(tab, &GameTab::betPressed, this, [this] { m_gate.run([this] { m_round.PlaceBet(); }); });
-    connect(tab, &GameTab::dealPressed, this, [this] {
-        m_gate.run([this] {
+    connect(tab, &GameTab::betPressed, this, [this, tab] {
+        m_gate.runClick(tab->betButton(), [this] { m_round.PlaceBet(); });
+    });
+    connect(tab, &GameTab::dealPressed, this, [this, tab] {
+        m_gate.runClick(tab->dealButton(), [this] {
+            if (m_table.DealPhase() != Table::DrawPending)
+                return;   // a late press after the draw: nothing was dealt, nothing to tell
             const Hand dealt = m_table.cards();
             unsigned kept = 0;
             for (int position = 1; position <= kPositions; ++position)

@@ -14,6 +14,9 @@ Round::Round(Table &table, Payoff &payoff, Money &money, Statistics &statistics,
 
 void Round::PlaceBet()
 {
+    // Only possible while "Bet" is enabled: a late call in the middle of a round does nothing.
+    if (m_table.DealPhase() == Table::DrawPending)
+        return;
     m_money.TakeStake(m_payoff.stake());
     m_view.setBetEnabled(false);
     m_view.setDealEnabled(true);
@@ -30,6 +33,8 @@ void Round::PlaceBet()
 
 void Round::DrawAndPay()
 {
+    if (m_table.DealPhase() != Table::DrawPending)
+        return;
     m_table.DealCards();
     const qint64 win = ClassifyHand();
     m_money.PayWin(win);

@@ -119,6 +119,25 @@ private slots:
         QVERIFY(t.find(QStringLiteral("Image2(4)"))->isVisibleTo(&t.window()));
     }
 
+    void accessKeysFromEveryTabWhileTheirButtonIsEnabled()
+    {
+        TestGame t;
+        QApplication::setActiveWindow(&t.window());
+        QVERIFY(QTest::qWaitForWindowActive(&t.window()));
+        for (int tab = 0; tab < 6; ++tab) {
+            t.game.mainWindow().tabs()->setCurrentIndex(tab);
+            t.random.scriptHand(hand("2D 5H 9C JS KD"));
+            QTest::keyClick(&t.window(), Qt::Key_D, Qt::AltModifier);
+            QTest::keyClick(&t.window(), Qt::Key_B, Qt::AltModifier);
+            QTRY_COMPARE(t.game.table().DealPhase(), 1);
+            QTest::keyClick(&t.window(), Qt::Key_B, Qt::AltModifier);
+            QTest::keyClick(&t.window(), Qt::Key_D, Qt::AltModifier);
+            QTRY_COMPARE(t.game.table().DealPhase(), 0);
+        }
+        QCOMPARE(t.game.statistics().turnCount(), 6);
+        QCOMPARE(t.text("Label7"), QStringLiteral("40"));
+    }
+
     void menuShortcutsFromAnyTab()
     {
         TestGame t;

@@ -27,6 +27,22 @@ QString captionOf(const QWidget *control)
 
 enum State { Shown = 1, Hidden = 2, Disabled = 4 };
 
+// The window row of the label's first line of drawn text.
+int textTop(QLabel *label)
+{
+    const QImage image = label->grab().toImage();
+    const QColor ground = label->palette().color(QPalette::Window);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (qAbs(pixel.red() - ground.red()) + qAbs(pixel.green() - ground.green())
+                    + qAbs(pixel.blue() - ground.blue()) > 150)
+                return label->mapTo(label->window(), QPoint(0, y)).y();
+        }
+    }
+    return -1;
+}
+
 } // namespace
 
 // Every control of the main window in its design state: place, size, caption, font, colour.
@@ -192,6 +208,54 @@ private slots:
         QCOMPARE(images->picture(QStringLiteral("i%1").arg(number)), Picture::card(::card(card)));
         QVERIFY(images->picture(QStringLiteral("i14")).isEmpty());
         QCOMPARE(t.find<PictureBox>(QStringLiteral("Image99"))->picture(), Picture::of(Picture::Kind::CardBack));
+    }
+
+    void everyCaptionIsClickableFromEveryTab()
+    {
+        TestGame t;
+        auto *tabs = t.find(QStringLiteral("SSTab1"))->findChild<QTabBar *>();
+        for (int from = 0; from < tabs->count(); ++from) {
+            for (int to = 0; to < tabs->count(); ++to) {
+                if (from == to)
+                    continue;
+                const QRect caption = tabs->tabRect(to);
+                for (const QPoint point : {caption.center(), QPoint(caption.left() + 3, caption.center().y())}) {
+                    tabs->setCurrentIndex(from);
+                    QTest::mouseClick(t.window().windowHandle(), Qt::LeftButton, {},
+                                      tabs->mapTo(&t.window(), point));
+                    QVERIFY2(tabs->currentIndex() == to,
+                             qPrintable(tabs->tabText(to) + " from " + tabs->tabText(from)));
+                }
+            }
+        }
+    }
+
+    // A value's text starts at the height of its caption's text.
+    void labelsShowTheirTextFromTheTop_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("Bet:") << 0 << "Label3" << "Label5";
+        QTest::newRow("Won:") << 0 << "Label2" << "Label6";
+        QTest::newRow("Balance:") << 0 << "Label1" << "Label7";
+        QTest::newRow("10 and 20") << 0 << "Label11" << "Label12";
+        QTest::newRow("30 and 40") << 0 << "Label13" << "Label14";
+        QTest::newRow("100 and 200") << 0 << "Label15" << "Label16";
+        QTest::newRow("Current game and Total") << 1 << "Label9" << "Label10";
+        QTest::newRow("payoff row") << 4 << "Label8(8)" << "Label8(0)";
+    }
+
+    void labelsShowTheirTextFromTheTop()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, caption);
+        QFETCH(QString, value);
+        TestGame t;
+        t.find(QStringLiteral("SSTab1"))->findChild<QTabBar *>()->setCurrentIndex(tab);
+        const int expected = textTop(t.find<QLabel>(caption));
+        QVERIFY(expected >= 0);
+        QVERIFY(qAbs(textTop(t.find<QLabel>(value)) - expected) <= 1);
     }
 
     void menu()

@@ -2,6 +2,7 @@
 #include "ui/game_tab.h"
 #include "ui/picture_box.h"
 
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -190,6 +191,52 @@ private slots:
         t.drawWith({}, "7H");
         QVERIFY(!covered(t, 3));
         QCOMPARE(t.game.table().DealPhase(), 0);
+    }
+
+    // Each press acts once, in a phase where its button is enabled: a late click (an access key's
+    // delayed click during the draw) or a stray call does nothing.
+    void buttonsActOnlyInTheirPhases()
+    {
+        TestGame t;
+        GameTab *tab = t.game.mainWindow().gameTab();
+        emit tab->dealPressed();
+        QCOMPARE(t.game.table().DealPhase(), 2);
+        t.betWith("2D 5H 9C JS KD");
+        const qint64 staked = t.game.money().balance();
+        emit tab->betPressed();
+        QCOMPARE(t.game.money().balance(), staked);
+        t.clock.duringWait = [&] { t.deal()->click(); };
+        t.drawWith({1}, "JH");
+        t.clock.duringWait = nullptr;
+        const qint64 paid = t.game.money().balance();
+        emit tab->dealPressed();
+        QCOMPARE(t.game.money().balance(), paid);
+        QCOMPARE(t.game.statistics().turnCount(), 1);
+        QCOMPARE(t.game.statistics().total(0), 1);
+    }
+
+    // A click is a press and a release over the same card.
+    void aCardTogglesOnTheReleaseOverIt()
+    {
+        TestGame t;
+        t.betWith("2D 5H 9C JS KD");
+        QWidget *face = t.find(QStringLiteral("Image1(1)"));
+        QTest::mousePress(face, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(!covered(t, 2));
+        QTest::mouseRelease(face, Qt::LeftButton, {}, QPoint(10, -40));   // dragged off
+        QVERIFY(!covered(t, 2));
+        t.clickFace(2);
+        QVERIFY(covered(t, 2));
+        // A second quick click comes as a double click, and counts as a click.
+        QWidget *cover = t.find(QStringLiteral("Image2(1)"));
+        const QPointF at(10, 10);
+        QMouseEvent second(QEvent::MouseButtonDblClick, at, cover->mapToGlobal(at), Qt::LeftButton,
+                           Qt::LeftButton, {});
+        QMouseEvent release(QEvent::MouseButtonRelease, at, cover->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, {});
+        QCoreApplication::sendEvent(cover, &second);
+        QCoreApplication::sendEvent(cover, &release);
+        QVERIFY(!covered(t, 2));
     }
 
     void deferredInputKeepsItsOrder()

@@ -1,10 +1,45 @@
 #include "records/statistics.h"
 
+#include <QLocale>
 #include <QTest>
+#include <limits>
 
 class StatisticsTest : public QObject {
     Q_OBJECT
 private slots:
+    // The averages below are written with a full stop.
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void averageUsesTheSystemSeparatorWithDigitsZeroToNine_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("average");
+        QTest::newRow("German") << "de_DE" << "3,33";
+        QTest::newRow("Arabic") << "ar_EG" << QString::fromUtf16(u"3\u066b33");
+        QTest::newRow("Persian") << "fa_IR" << QString::fromUtf16(u"3\u066b33");
+        QTest::newRow("C") << "C" << "3.33";
+    }
+
+    void averageUsesTheSystemSeparatorWithDigitsZeroToNine()
+    {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        Statistics statistics;
+        for (int win : {10, 0, 0})
+            statistics.RecordTurn(win);
+        QLocale::setDefault(QLocale::c());
+        QTEST(statistics.averageText(), "average");
+    }
+
+    void countersStopAtTheLargestCount()
+    {
+        Statistics statistics;
+        statistics.setTotal(3, std::numeric_limits<qint64>::max());
+        statistics.CountHand(3);
+        QCOMPARE(statistics.total(3), std::numeric_limits<qint64>::max());
+        QCOMPARE(statistics.current(3), 1);
+    }
+
     void averageIsRoundedDownInDoubles_data()
     {
         QTest::addColumn<QList<int>>("wins");

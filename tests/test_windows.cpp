@@ -1,4 +1,5 @@
 #include "ui/about_window.h"
+#include "ui/controls.h"
 #include "ui/name_prompt_dialog.h"
 #include "ui/picture_box.h"
 #include "ui/startup_window.h"
@@ -75,6 +76,18 @@ PromptSeen *answerPrompt(const QString &typed, Qt::Key key)
 class TestWindows : public QObject {
     Q_OBJECT
 private slots:
+    // Each window's client area opens at its place on the screen, the start-up window over the
+    // place where the main window appears.
+    void windowsOpenAtTheirPlaces()
+    {
+        StartupWindow startup;
+        QCOMPARE(startup.geometry().center(), twipsRect(690, 1710, 6315, 2820).center());
+        AboutWindow about;
+        about.show();
+        QCOMPARE(about.geometry(), twipsRect(1545, 1920, 4680, 4020));
+        about.hide();
+    }
+
     void startupHandsOverOnceAtItsFirstTick();
     void aboutIsModalAndHidesWithoutBeingDestroyed_data();
     void aboutIsModalAndHidesWithoutBeingDestroyed();

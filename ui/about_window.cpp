@@ -23,7 +23,9 @@ AboutWindow::AboutWindow(QWidget *parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("About"));
     setModal(true);
-    setFixedSize(twipsRect(0, 0, 4680, 4020).size());
+    // The client area at a fixed place on the screen, not centred over the main window.
+    setGeometry(twipsRect(1545, 1920, 4680, 4020));
+    setFixedSize(size());
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);

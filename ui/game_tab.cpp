@@ -20,11 +20,16 @@ constexpr int kCardLeft = 120;
 constexpr int kCardSpacing = 1440;
 constexpr int kCardLeftOf(int index) { return kCardLeft + kCardSpacing * index; }
 
+// Labels show their text from the top of the control, so a value lines up with its caption
+// whatever the two controls' heights.
+constexpr Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
+
 QLabel *label(QWidget *parent, const QString &name, const QString &text, qreal points,
               const QColor &colour = {})
 {
     auto *result = named(new QLabel(text, parent), name);
     result->setFont(arial(points));
+    result->setAlignment(topLeft);
     if (colour.isValid()) {
         QPalette colours = result->palette();
         colours.setColor(QPalette::WindowText, colour);

@@ -48,6 +48,7 @@ public:
     void setBlinkInterval(int milliseconds) override;
 
     QPushButton *betButton() const { return m_bet; }
+    QPushButton *dealButton() const { return m_deal; }
 
 signals:
     void betPressed();

@@ -82,6 +82,7 @@ HelpTab::HelpTab(RandomSource &random, QWidget *parent) : QWidget(parent), m_ran
     for (const TopicButton &t : kTopicButtons) {
         auto *store = named(new PictureBox(this), QString::fromLatin1(t.store));
         store->setPicture(Picture::of(t.picture));
+        store->move(px(7560), px(t.top));   // beyond the client area, never seen
         store->hide();
         auto *button = commandButton(this, t.number, t.caption, 120, t.top);
         connect(button, &QPushButton::clicked, this, [this, store] {

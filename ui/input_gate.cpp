@@ -1,5 +1,6 @@
 #include "ui/input_gate.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
@@ -44,13 +45,25 @@ InputGate::~InputGate()
 void InputGate::run(std::function<void()> operation)
 {
     if (isBusy()) {
-        m_waiting.push_back(std::move(operation));
+        m_waiting.push_back([this, operation = std::move(operation)] { run(operation); });
         return;
     }
     ++m_busyDepth;
     operation();
     --m_busyDepth;
     drain();
+}
+
+void InputGate::runClick(QAbstractButton *button, std::function<void()> operation)
+{
+    if (!isBusy()) {
+        run(std::move(operation));
+        return;
+    }
+    m_waiting.push_back([target = QPointer<QAbstractButton>(button)] {
+        if (target)
+            target->click();
+    });
 }
 
 void InputGate::whenIdle(std::function<void()> command)
@@ -72,10 +85,16 @@ void InputGate::drain()
 
 bool InputGate::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!isBusy() || !isPlayerInput(event->type()))
+    if (!isBusy())
         return false;
-    if (!qobject_cast<QWidget *>(watched) && !qobject_cast<QWindow *>(watched))
-        return false;
+    // An access key or menu shortcut reaches its receiver (a button, a shortcut, an action) as
+    // a shortcut event instead of the key press.
+    if (event->type() != QEvent::Shortcut) {
+        if (!isPlayerInput(event->type()))
+            return false;
+        if (!qobject_cast<QWidget *>(watched) && !qobject_cast<QWindow *>(watched))
+            return false;
+    }
     std::shared_ptr<QEvent> held(event->clone());
     QPointer<QObject> target(watched);
     m_waiting.push_back([target, held] {

@@ -4,6 +4,8 @@
 #include <deque>
 #include <functional>
 
+class QAbstractButton;
+
 // Holds back the player's input while an operation that pauses (a deal, a card rising) runs.
 // The window keeps painting during the pauses, but clicks, keys and commands made meanwhile are
 // acted upon only after the whole operation, in the order they came: deferred, never dropped.
@@ -16,8 +18,13 @@ public:
     bool isBusy() const { return m_busyDepth > 0; }
 
     // Runs the operation now, holding input back until it returns; while another operation
-    // runs, the operation itself waits its turn behind the input that came before it.
+    // runs, the operation itself waits its turn behind the input that came before it, and then
+    // holds input back in the same way.
     void run(std::function<void()> operation);
+    // A button's click: runs the operation now when idle. A click that comes while an operation
+    // runs (an access key's delayed click) presses the button again afterwards, so the button's
+    // state at that moment decides whether anything happens.
+    void runClick(QAbstractButton *button, std::function<void()> operation);
     // Runs a command that does not pause (it may open a modal dialog, which must get its
     // input): now when idle, otherwise after the operation and the input that came before it.
     void whenIdle(std::function<void()> command);

@@ -13,6 +13,8 @@
 #include "ui/tab_control.h"
 
 #include <QCloseEvent>
+#include <QPushButton>
+#include <QShortcut>
 #include <QLayout>
 #include <QTabBar>
 #include <QMenuBar>
@@ -56,6 +58,18 @@ MainWindow::MainWindow(const Models &models)
     // The window cannot be resized or maximised.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(px(60), px(660) - menuBar()->sizeHint().height());
+
+    // The access keys of the round's buttons work from every tab, as the digit keys do; a
+    // button's own access key would work only while its tab is shown.
+    for (QAbstractButton *button : {static_cast<QAbstractButton *>(m_game->betButton()),
+                                    static_cast<QAbstractButton *>(m_game->dealButton())}) {
+        auto *key = new QShortcut(QKeySequence::mnemonic(button->text()), this);
+        button->setShortcut(QKeySequence());
+        connect(key, &QShortcut::activated, button, [button] {
+            if (button->isEnabled())
+                button->animateClick();
+        });
+    }
 
     winId();   // the native window must exist for the key preview to watch it
     auto *keys = new KeyPreview(windowHandle());

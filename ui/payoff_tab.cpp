@@ -33,11 +33,13 @@ PayoffTab::PayoffTab(const Payoff &payoff, QWidget *parent) : QWidget(parent), m
     for (int i = 0; i < 8; ++i) {
         m_amounts[i] = named(new QLabel(this), member("Label8", i));
         placeTwips(m_amounts[i], 2880, kRowTop + kRowHeight * i, 855, 375);
+        m_amounts[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     for (int i = 0; i < 8; ++i) {
         auto *name = named(new QLabel(QString::fromLatin1(kCategoryNames[i]), this),
                            member("Label8", i + 8));
         placeTwips(name, 720, kRowTop + kRowHeight * i, 1935, 375);
+        name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
     for (const StakeChoice &choice : kChoices) {

@@ -40,5 +40,14 @@ void PictureBox::paintEvent(QPaintEvent *)
 void PictureBox::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_pressed)
+        return;
+    m_pressed = false;
+    if (rect().contains(event->position().toPoint()))
         emit clicked();
 }

@@ -24,9 +24,12 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // A click is a press and a release of the left button over this control.
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     Picture m_picture;
     bool m_stretch;
+    bool m_pressed = false;
 };

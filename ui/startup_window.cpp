@@ -3,9 +3,7 @@
 #include "ui/controls.h"
 #include "ui/picture.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 #include <qdrawutil.h>
 
@@ -26,9 +24,9 @@ StartupWindow::StartupWindow()
 
     setAccessibleName(Picture::of(Picture::Kind::StartupScreen).accessibleName());
 
-    // Centred rather than at a fixed place: screens today are far larger than the window.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // Over the place where the main window then appears (where the window system lets a program
+    // place its windows).
+    move(px(690) - kFrame, px(1710) - kFrame);
 
     m_timer = named(new QTimer(this), QStringLiteral("Timer1"));
     m_timer->setTimerType(Qt::PreciseTimer);

@@ -18,9 +18,11 @@ StatsTab::StatsTab(const Statistics &statistics, QWidget *parent)
     auto *currentHeading = named(new QLabel(QStringLiteral("Current game"), history), QStringLiteral("Label9"));
     placeTwips(currentHeading, 2040, 240, 1215, 255);
     currentHeading->setFont(arial(9, false));
+    currentHeading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto *totalHeading = named(new QLabel(QStringLiteral("Total"), history), QStringLiteral("Label10"));
     placeTwips(totalHeading, 3720, 240, 495, 255);
     totalHeading->setFont(arial(9));
+    totalHeading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette red = totalHeading->palette();
     red.setColor(QPalette::WindowText, kRed);
     totalHeading->setPalette(red);

@@ -71,7 +71,7 @@ void TabControl::finishPages()
         QRegion region(0, m_rowHeight, page->width(), page->height() - m_rowHeight);
         for (QObject *child : page->children()) {
             auto *control = qobject_cast<QWidget *>(child);
-            if (control && !control->isWindow() && control->y() < m_rowHeight)
+            if (control && !control->isWindow() && !control->isHidden() && control->y() < m_rowHeight)
                 region += control->geometry();
         }
         page->setMask(region);
