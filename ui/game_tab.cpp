@@ -2,6 +2,7 @@
 
 #include "core/money.h"
 #include "ui/controls.h"
+#include "ui/focus_marked_button.h"
 #include "ui/image_list.h"
 #include "ui/input_gate.h"
 #include "ui/palette.h"
@@ -63,17 +64,18 @@ GameTab::GameTab(const CardPictures &pictures, const Money &money, const InputGa
     placeTwips(hand, 4800, 3240, 1920, 1365);
     hand->setPicture(Picture::of(Picture::Kind::FannedHand));
 
-    m_deal = named(new QPushButton(QStringLiteral("&Deal"), this), QStringLiteral("SSCommand2"));
+    m_deal = named(new FocusMarkedButton(QStringLiteral("&Deal"), this), QStringLiteral("SSCommand2"));
     placeTwips(m_deal, 240, 5280, 1695, 615);
     m_deal->setFont(arial(12));
     m_deal->setEnabled(false);
-    m_bet = named(new QPushButton(QStringLiteral("&Bet >>"), this), QStringLiteral("SSCommand1"));
+    m_bet = named(new FocusMarkedButton(QStringLiteral("&Bet >>"), this), QStringLiteral("SSCommand1"));
     placeTwips(m_bet, 3600, 5280, 1695, 615);
     m_bet->setFont(arial(12));
     for (QPushButton *button : {m_deal, m_bet})
         button->setAutoDefault(false);
     connect(m_bet, &QPushButton::clicked, this, &GameTab::betPressed);
     connect(m_deal, &QPushButton::clicked, this, &GameTab::dealPressed);
+    m_focusTarget = m_bet;
 
     buildBetChoice();
 

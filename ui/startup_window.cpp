@@ -1,5 +1,6 @@
 #include "ui/startup_window.h"
 
+#include "ui/accessible_roles.h"
 #include "ui/controls.h"
 #include "ui/picture.h"
 
@@ -24,6 +25,7 @@ StartupWindow::StartupWindow()
     const QRect client = twipsRect(0, 0, 6315, 2820).translated(kFrame, kFrame);
     setFixedSize(client.width() + 2 * kFrame, client.height() + 2 * kFrame);
 
+    installAccessibleRoles();
     setAccessibleName(Picture::of(Picture::Kind::StartupScreen).accessibleName());
 
     // Centred rather than at a fixed place: screens today are far larger than the window.

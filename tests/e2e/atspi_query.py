@@ -1,6 +1,9 @@
 #!/usr/bin/python3
 # Questions to the game's accessible tree. "tab CAPTION" shows that tab as a screen reader's
-# user would (the page tab's action); "describe ROLE NAME" prints that control's description.
+# user would (the page tab's action); "describe ROLE NAME" prints that control's description,
+# "value ROLE NAME" its value, "where ROLE NAME" its centre on the screen. "last-focus EVENTS" prints the role and name
+# of what the listener's record last saw gain the focus.
+import json
 import sys
 
 import pyatspi
@@ -25,4 +28,13 @@ command, *arguments = sys.argv[1:]
 if command == "tab":
     find("page tab", arguments[0]).queryAction().doAction(0)
 elif command == "describe":
-    print(find(arguments[0], arguments[1]).description)
+    print(find(*arguments).description)
+elif command == "value":
+    print(int(find(*arguments).queryValue().currentValue))
+elif command == "where":
+    box = find(*arguments).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    print(box.x + box.width // 2, box.y + box.height // 2)
+elif command == "last-focus":
+    gained = [e for e in map(json.loads, open(arguments[0]))
+              if e["type"].endswith("focused") and e.get("detail") == 1]
+    print(f"{gained[-1]['role']}|{gained[-1]['name']}" if gained else "nothing")

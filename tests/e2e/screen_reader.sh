@@ -3,7 +3,9 @@
 # private D-Bus session with its own AT-SPI bus): a listener records the focus moves and changed
 # descriptions. A screen reader voices a changed description only on the focused control, so
 # the dealt cards, each mark and the round's result must arrive there, and the focus must go
-# from "&Bet >>" straight to "&Deal" and back. The help topics must be readable as text.
+# from "&Bet >>" straight to "&Deal" and back. The help topics must be readable as text, the
+# start sum changeable by keys, and the focus back on the round's button when "Game" is shown
+# again.
 test_name=screen_reader
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
@@ -89,6 +91,37 @@ else:
 print("\n".join(problems) or "round heard: " + " | ".join(d for _, d in heard))
 sys.exit(1 if problems else 0)
 PY
+
+# click_caption CAPTION: a real click on a tab caption.
+click_caption() {
+    local x y
+    read -r x y < <(query where "page tab" "$1") || fail "no tab caption \"$1\""
+    activate "$main_window"
+    xdotool mousemove "$x" "$y" click 1
+    sleep 0.5
+}
+# What the listener last heard gain the focus, as "role|name".
+last_focus() { query last-focus "$events"; }
+focused_is() { [ "$(last_focus)" = "$1" ]; }
+
+click_caption Settings
+for _ in 1 2 3 4 5 6 7 8; do
+    focused_is "spin button|Start sum" && break
+    press "$main_window" Tab
+done
+focused_is "spin button|Start sum" || fail "Tab never reached the start sum; the focus is on $(last_focus)"
+press "$main_window" Up Up Down
+[ "$(query value "spin button" "Start sum")" = 110 ] || fail "Up, Up, Down made the start sum $(query value "spin button" "Start sum")"
+log "start sum changed by keys"
+
+click_caption Game
+focused_is "push button|Bet >>" || fail "back on the Game tab, the focus is on $(last_focus)"
+press "$main_window" space
+settle "$main_window" "$work/dealt-again.png"
+focused_is "push button|Deal" || fail "Space after coming back did not bet; the focus is on $(last_focus)"
+five_cards='^([^,]+ of [a-z]+, ){4}[^,.]+ of [a-z]+[.]'
+[[ $(query describe "push button" "Deal") =~ $five_cards ]] || fail "the second bet told no cards"
+log "the focus came back to the round's button"
 
 query tab Help
 sleep 0.5
