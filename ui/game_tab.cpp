@@ -232,6 +232,9 @@ void GameTab::setDealEnabled(bool enabled)
     if (m_markable && !enabled)
         m_drawn = true;
     m_markable.reset();
+    // Read out as the focus arrives, the description must not tell the previous round's news.
+    if (enabled)
+        m_deal->setAccessibleDescription(QString());
     switchButton(m_deal, m_bet, enabled);
 }
 
