@@ -26,7 +26,15 @@ stop_accessibility() {
     done
     return 0
 }
-trap 'status=$?; stop_accessibility; (exit $status); cleanup' EXIT
+# session.sh's cleanup reads the exit status from $?, so it is handed on.
+stop_all() {
+    local status=$?
+    stop_accessibility
+    set +e
+    (exit "$status")
+    cleanup
+}
+trap stop_all EXIT
 
 start_x
 dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 3>"$work/bus.address" 4>"$work/bus.pid"
