@@ -13,7 +13,7 @@ if [ "${1:-}" = "--test" ]; then
     # tools and window pictures (imagemagick) for the end-to-end tests and the screenshots; the
     # validators for the desktop files.
     packages+=(file clang libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils imagemagick
-               desktop-file-utils appstream)
+               desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi)
 elif [ "${1:-}" = "--bench" ]; then
     # The benchmark watches the windows through the X server's DAMAGE extension.
     packages+=(xvfb xauth openbox xdotool libx11-dev libxdamage-dev)

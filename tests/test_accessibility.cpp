@@ -1,6 +1,10 @@
 #include "support/test_game.h"
+#include "ui/tab_control.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QSignalSpy>
 
 namespace {
 
@@ -29,6 +33,119 @@ private slots:
         t.clickFace(2);
         QCOMPARE(said(face2, QAccessible::Description), QStringLiteral("face down, will be exchanged"));
         QCOMPARE(said(t.find(QStringLiteral("Image2(1)")), QAccessible::Name), QStringLiteral("card back"));
+    }
+
+    // A screen reader voices news only on the focused control: the round's news is told there,
+    // and the focus goes from one button straight to the other.
+    void roundNewsOnTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("dealt");
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QString>("replacements");
+        QTest::addColumn<QString>("saidAfterBet");
+        QTest::addColumn<QString>("saidAfterLastClick");
+        QTest::addColumn<QString>("saidAfterDraw");
+        QTest::newRow("pair dealt, two exchanged")
+            << "JH JS 2C 7D 9S" << QList<int>{3, 4} << "8C 3D"
+            << "Jack of hearts, Jack of spades, 2 of clubs, 7 of diamonds, 9 of spades. One Pair."
+            << "7 of diamonds, to be exchanged"
+            << "Jack of hearts, Jack of spades, 8 of clubs, 3 of diamonds, 9 of spades. One Pair. Won 10, balance 100.";
+        QTest::newRow("a card marked and kept again")
+            << "2D QH 9C JS KD" << QList<int>{1, 1} << ""
+            << "2 of diamonds, Queen of hearts, 9 of clubs, Jack of spades, King of diamonds."
+            << "2 of diamonds, kept"
+            << "2 of diamonds, Queen of hearts, 9 of clubs, Jack of spades, King of diamonds. This hand pays nothing. Won 0, balance 90.";
+    }
+
+    void roundNewsOnTheFocusedButton()
+    {
+        QFETCH(QString, dealt);
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, replacements);
+        QFETCH(QString, saidAfterBet);
+        QFETCH(QString, saidAfterLastClick);
+        QFETCH(QString, saidAfterDraw);
+        TestGame t;
+        t.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.window()));
+        QSignalSpy focusMoves(qApp, &QApplication::focusChanged);
+
+        t.betWith(qPrintable(dealt));
+        QCOMPARE(t.window().focusWidget(), t.deal());
+        QCOMPARE(said(t.deal(), QAccessible::Description), saidAfterBet);
+        for (int position : clicks)
+            t.clickFace(position);
+        QCOMPARE(said(t.deal(), QAccessible::Description), saidAfterLastClick);
+        t.drawWith({}, qPrintable(replacements));
+        QCOMPARE(said(t.bet(), QAccessible::Description), saidAfterDraw);
+
+        QList<QObject *> focused;
+        for (const QList<QVariant> &move : focusMoves)
+            focused << move.at(1).value<QWidget *>();
+        QCOMPARE(focused, (QList<QObject *>{t.deal(), t.bet()}));
+    }
+
+    // The focus never rests on a hidden tab's control, comes back to the round's button when
+    // "Game" is shown again, and shows its mark there.
+    void focusFollowsTheGameTab_data()
+    {
+        QTest::addColumn<bool>("betFirst");
+        QTest::addColumn<bool>("newGameElsewhere");
+        QTest::addColumn<QString>("focusedOnReturn");
+        QTest::newRow("before a bet") << false << false << "SSCommand1";
+        QTest::newRow("after a bet") << true << false << "SSCommand2";
+        QTest::newRow("new game on another tab") << true << true << "SSCommand1";
+    }
+
+    void focusFollowsTheGameTab()
+    {
+        QFETCH(bool, betFirst);
+        QFETCH(bool, newGameElsewhere);
+        QFETCH(QString, focusedOnReturn);
+        TestGame t;
+        t.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.window()));
+        t.find(QStringLiteral("SSOption2(1)"))->setFocus();
+        const QImage unmarked = t.bet()->grab().toImage();
+        t.bet()->setFocus(Qt::OtherFocusReason);
+        QVERIFY2(t.bet()->grab().toImage() != unmarked, "the focused button shows no focus mark");
+        if (betFirst)
+            t.betWith("2D QH 9C JS KD");
+        TabControl *tabs = t.game.mainWindow().tabs();
+        tabs->setCurrentIndex(3);
+        if (newGameElsewhere) {
+            emit t.game.mainWindow().newChosen();
+            QWidget *focus = t.window().focusWidget();
+            QVERIFY(!focus || focus->isVisible());
+        }
+        tabs->setCurrentIndex(0);
+        QCOMPARE(t.window().focusWidget(), t.find(focusedOnReturn));
+    }
+
+    // The start-sum arrows take the focus and answer Up and Down, as a spin button with a value.
+    void startSumSpinButton_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<qint64>("startSum");
+        QTest::newRow("Up") << QList<int>{Qt::Key_Up} << qint64(110);
+        QTest::newRow("Up, Up, Down") << QList<int>{Qt::Key_Up, Qt::Key_Up, Qt::Key_Down} << qint64(110);
+        QTest::newRow("Down") << QList<int>{Qt::Key_Down} << qint64(90);
+        QTest::newRow("Left does nothing") << QList<int>{Qt::Key_Left} << qint64(100);
+    }
+
+    void startSumSpinButton()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(qint64, startSum);
+        TestGame t;
+        QWidget *spin = t.find(QStringLiteral("SpinButton1"));
+        QVERIFY(spin->focusPolicy() & Qt::TabFocus);
+        for (int key : keys)
+            QTest::keyClick(spin, Qt::Key(key));
+        QCOMPARE(t.game.settings().startSum(), startSum);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(spin);
+        QCOMPARE(accessible->role(), QAccessible::SpinBox);
+        QCOMPARE(accessible->valueInterface()->currentValue().toLongLong(), startSum);
     }
 
     void everyPictureAndPanelHasAName()

@@ -1,7 +1,9 @@
 #include "ui/about_window.h"
 
 #include "ui/controls.h"
+#include "ui/drawing.h"
 #include "ui/picture_box.h"
+#include "ui/spoken_texts.h"
 
 #include <QPushButton>
 
@@ -32,7 +34,8 @@ AboutWindow::AboutWindow(QWidget *parent)
     setAutoFillBackground(true);
 
     // Created bottom-most first: the text picture lies below everything else.
-    pictureAt(this, "Image2", Picture::Kind::AboutText, 0, 0);
+    const QString aboutText = spoken::pictureText(drawing::aboutTextLines());
+    pictureAt(this, "Image2", Picture::Kind::AboutText, 0, 0)->setAccessibleDescription(aboutText);
     pictureAt(this, "Image5", Picture::Kind::Flag, 3840, 2880);
     m_shown = pictureAt(this, "Image1", Picture::Kind::Portrait, 120, 120);
     m_shown->setCursor(Qt::PointingHandCursor);
@@ -49,6 +52,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     placeTwips(m_ok, 120, 3480, 1215, 495);
     m_ok->setFont(arial(12));
     m_ok->setDefault(true);
+    m_ok->setAccessibleDescription(aboutText);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -27,23 +27,31 @@ void startupScreen(QPainter &painter)
              QPointF(411, 176), grey, Qt::AlignRight);
 }
 
+QStringList aboutTextLines()
+{
+    return {QStringLiteral("Quintdraw"), QStringLiteral("Five-card draw poker"),
+            QStringLiteral("Free to copy and share."), QStringLiteral("Comments and ideas are welcome:"),
+            QStringLiteral("see the README.")};
+}
+
 void aboutText(QPainter &painter)
 {
+    const QStringList lines = aboutTextLines();
     painter.fillRect(QRectF(0, 0, 314, 231), Qt::black);
     // The portrait covers 0..79 x 0..118 and the flag 256..296 x 192..216: text keeps clear.
     constexpr qreal left = 96;
-    titleLettering(painter, QStringLiteral("Quintdraw"), QPointF(left, 44), 34);
-    fillText(painter, QStringLiteral("Five-card draw poker"), sansFont(true), 12,
+    titleLettering(painter, lines[0], QPointF(left, 44), 34);
+    fillText(painter, lines[1], sansFont(true), 12,
              QPointF(left + 2, 66), QColor(120, 210, 150));
     chipRow(painter, QPointF(left + 37, 88), 8);
-    fillText(painter, QStringLiteral("Free to copy and share."), sansFont(false), 12,
+    fillText(painter, lines[2], sansFont(false), 12,
              QPointF(left + 2, 116), QColor(235, 235, 235));
 
     painter.fillRect(QRectF(12, 132, 290, 1), QColor(222, 178, 64, 150));
     const QColor warm(255, 224, 140);
-    fillText(painter, QStringLiteral("Comments and ideas are welcome:"), sansFont(false), 12,
+    fillText(painter, lines[3], sansFont(false), 12,
              QPointF(12, 154), warm);
-    fillText(painter, QStringLiteral("see the README."), sansFont(false), 12, QPointF(12, 170),
+    fillText(painter, lines[4], sansFont(false), 12, QPointF(12, 170),
              warm);
 }
 

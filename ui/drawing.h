@@ -12,6 +12,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 
@@ -64,6 +65,8 @@ void helpStart(QPainter &painter);
 
 void startupScreen(QPainter &painter);
 void aboutText(QPainter &painter);
+// The lines the About text shows, top to bottom.
+QStringList aboutTextLines();
 void portrait(QPainter &painter);
 void clubEmblem(QPainter &painter);
 void flag(QPainter &painter);

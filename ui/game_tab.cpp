@@ -2,10 +2,13 @@
 
 #include "core/money.h"
 #include "ui/controls.h"
+#include "ui/focus_marked_button.h"
 #include "ui/image_list.h"
 #include "ui/input_gate.h"
 #include "ui/palette.h"
 #include "ui/picture_box.h"
+#include "ui/spoken_texts.h"
+
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -66,17 +69,18 @@ GameTab::GameTab(const CardPictures &pictures, const Money &money, const InputGa
     placeTwips(hand, 4800, 3240, 1920, 1365);
     hand->setPicture(Picture::of(Picture::Kind::FannedHand));
 
-    m_deal = named(new QPushButton(QStringLiteral("&Deal"), this), QStringLiteral("SSCommand2"));
+    m_deal = named(new FocusMarkedButton(QStringLiteral("&Deal"), this), QStringLiteral("SSCommand2"));
     placeTwips(m_deal, 240, 5280, 1695, 615);
     m_deal->setFont(arial(12));
     m_deal->setEnabled(false);
-    m_bet = named(new QPushButton(QStringLiteral("&Bet >>"), this), QStringLiteral("SSCommand1"));
+    m_bet = named(new FocusMarkedButton(QStringLiteral("&Bet >>"), this), QStringLiteral("SSCommand1"));
     placeTwips(m_bet, 3600, 5280, 1695, 615);
     m_bet->setFont(arial(12));
     for (QPushButton *button : {m_deal, m_bet})
         button->setAutoDefault(false);
     connect(m_bet, &QPushButton::clicked, this, &GameTab::betPressed);
     connect(m_deal, &QPushButton::clicked, this, &GameTab::dealPressed);
+    m_focusTarget = m_bet;
 
     buildBetChoice();
 
@@ -152,20 +156,25 @@ void GameTab::buildBetChoice()
 
 void GameTab::showCardBack(int index)
 {
+    m_cards[index].reset();
     m_faces[index]->setPicture(m_pictures.back->picture());
     describeCard(index);
 }
 
 void GameTab::showCard(int index, Card card)
 {
+    m_cards[index] = card;
     m_faces[index]->showPictureNow(m_pictures.lists[card.suit]->picture(card.rank - 1));
     describeCard(index);
 }
 
 void GameTab::setCoverVisible(int index, bool visible)
 {
+    const bool changed = m_covers[index]->isVisibleTo(this) != visible;
     m_covers[index]->setVisible(visible);
     describeCard(index);
+    if (changed && m_markable && m_cards[index] && (*m_markable)[index] == m_cards[index])
+        tell(m_deal, spoken::marked(cardName(*m_cards[index]), visible));
 }
 
 void GameTab::moveFace(int index, int top)
@@ -187,24 +196,86 @@ int GameTab::coverTop(int index) const
 void GameTab::describeCard(int index)
 {
     QString state;
+    const bool covered = m_covers[index]->isVisibleTo(this);
     if (m_faces[index]->picture() == m_pictures.back->picture())
-        state = tr("no card dealt");
-    else if (m_covers[index]->isVisibleTo(this))
-        state = tr("face down, will be exchanged");
+        state = spoken::noCardDealt();
+    else if (covered)
+        state = spoken::faceDown();
     else
-        state = tr("face up");
+        state = spoken::faceUp();
+    if (m_cards[index])
+        m_faces[index]->setAccessibleName(spoken::faceName(cardName(*m_cards[index]), covered));
     m_faces[index]->setStateDescription(state);
-    m_covers[index]->setStateDescription(tr("card %1, face down").arg(index + 1));
+    m_covers[index]->setStateDescription(spoken::coverOf(index + 1));
+}
+
+QStringList GameTab::cardNames() const
+{
+    QStringList names;
+    for (const std::optional<Card> &card : m_cards) {
+        if (card)
+            names << cardName(*card);
+    }
+    return names;
+}
+
+void GameTab::tell(QPushButton *button, const QString &news)
+{
+    // The same news twice (a card marked, unmarked and marked again) is still news.
+    if (button->accessibleDescription() == news)
+        button->setAccessibleDescription(QString());
+    button->setAccessibleDescription(news);
 }
 
 void GameTab::setBetEnabled(bool enabled)
 {
-    m_bet->setEnabled(enabled);
+    switchButton(m_bet, m_deal, enabled);
 }
 
 void GameTab::setDealEnabled(bool enabled)
 {
-    m_deal->setEnabled(enabled);
+    if (m_markable && !enabled)
+        m_drawn = true;
+    m_markable.reset();
+    // Read out as the focus arrives, the description must not tell the previous round's news.
+    if (enabled)
+        m_deal->setAccessibleDescription(QString());
+    switchButton(m_deal, m_bet, enabled);
+}
+
+// A focused button that is disabled would pass the focus on along the tab order, through the
+// bet options or the tab captions; so the focus moves to the other button first, and if that
+// one is not enabled yet, the disabling waits for it (the round enables it in the same step).
+void GameTab::switchButton(QPushButton *button, QPushButton *other, bool enabled)
+{
+    if (enabled) {
+        if (m_disablePending == button)
+            m_disablePending = nullptr;
+        button->setEnabled(true);
+        if (m_disablePending == other) {
+            m_disablePending = nullptr;
+            if (other->hasFocus())
+                button->setFocus();
+            other->setEnabled(false);
+        }
+        return;
+    }
+    if (button->hasFocus()) {
+        if (!other->isEnabled()) {
+            m_disablePending = button;
+            QMetaObject::invokeMethod(this, [this, button] {
+                if (m_disablePending == button) {
+                    m_disablePending = nullptr;
+                    button->setEnabled(false);
+                }
+            }, Qt::QueuedConnection);
+            return;
+        }
+        other->setFocus();
+    }
+    if (m_disablePending == button)
+        m_disablePending = nullptr;
+    button->setEnabled(false);
 }
 
 void GameTab::setBetChoicesEnabled(bool enabled)
@@ -220,12 +291,37 @@ void GameTab::selectFirstBetChoice()
 
 void GameTab::focusBet()
 {
-    m_bet->setFocus();
+    if (m_drawn && cardNames().size() == kPositions) {
+        const auto win = m_money.winShown();
+        tell(m_bet, spoken::drawn(cardNames(), m_handName->text(), win.value_or(0), m_money.balance()));
+    } else {
+        m_bet->setAccessibleDescription(QString());
+    }
+    m_drawn = false;
+    focusButton(m_bet);
 }
 
 void GameTab::focusDeal()
 {
-    m_deal->setFocus();
+    m_drawn = false;
+    m_markable = m_cards;
+    focusButton(m_deal);
+    tell(m_deal, spoken::dealt(cardNames(), m_handName->text()));
+}
+
+// A control of a hidden tab never takes the focus; the button gets it when the tab is shown.
+void GameTab::focusButton(QPushButton *button)
+{
+    m_focusTarget = button;
+    if (isVisible())
+        button->setFocus();
+}
+
+void GameTab::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_focusTarget && m_focusTarget->isEnabled())
+        m_focusTarget->setFocus();
 }
 
 void GameTab::showHandName(const QString &name)

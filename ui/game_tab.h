@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class ImageList;
 class InputGate;
@@ -50,6 +51,10 @@ public:
     QPushButton *betButton() const { return m_bet; }
     QPushButton *dealButton() const { return m_deal; }
 
+protected:
+    // The focus comes back to the button the round left it on.
+    void showEvent(QShowEvent *event) override;
+
 signals:
     void betPressed();
     void dealPressed();
@@ -64,6 +69,10 @@ private:
     void showMoney();
     void blink();
     void describeCard(int index);
+    void switchButton(QPushButton *button, QPushButton *other, bool enabled);
+    void focusButton(QPushButton *button);
+    void tell(QPushButton *button, const QString &news);
+    QStringList cardNames() const;
 
     CardPictures m_pictures;
     const Money &m_money;
@@ -79,4 +88,12 @@ private:
     std::array<QRadioButton *, 7> m_betChoices{};   // index 1..6; 0 unused
     QButtonGroup *m_betGroup = nullptr;
     QTimer *m_blinkTimer = nullptr;
+
+    std::array<std::optional<Card>, 5> m_cards{};   // what each face shows; empty: the card back
+    // The hand as dealt, while its cards can be marked; a cover that changes over one of these
+    // cards is a mark, one over a newly drawn card is not.
+    std::optional<std::array<std::optional<Card>, 5>> m_markable;
+    bool m_drawn = false;                       // "&Deal" ended a round since the last bet
+    QPushButton *m_focusTarget = nullptr;       // the button the round gave the focus to
+    QPushButton *m_disablePending = nullptr;    // keeps the focus until the other button is enabled
 };

@@ -2,7 +2,9 @@
 
 #include "core/example_hands.h"
 #include "ui/controls.h"
+#include "ui/help_texts.h"
 #include "ui/picture_box.h"
+#include "ui/spoken_texts.h"
 
 #include <QPushButton>
 
@@ -85,8 +87,11 @@ HelpTab::HelpTab(RandomSource &random, QWidget *parent) : QWidget(parent), m_ran
         store->move(px(7560), px(t.top));   // beyond the client area, never seen
         store->hide();
         auto *button = commandButton(this, t.number, t.caption, 120, t.top);
-        connect(button, &QPushButton::clicked, this, [this, store] {
+        const QString text = spoken::pictureText(helpTopicLines(t.picture));
+        button->setAccessibleDescription(text);
+        connect(button, &QPushButton::clicked, this, [this, store, text] {
             m_topic->setPicture(store->picture());
+            m_topic->setAccessibleDescription(text);
         });
     }
 }

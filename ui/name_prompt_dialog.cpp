@@ -20,8 +20,9 @@ QString NamePromptDialog::askName(const QString &offered)
     box.setInputMode(QInputDialog::TextInput);
     box.setLabelText(QStringLiteral("Enter a name"));
     box.setTextValue(offered);
+    // The field is named by the visible prompt, which a screen reader then speaks with it.
     if (auto *edit = box.findChild<QLineEdit *>())
-        named(edit, QStringLiteral("HiScoreName"))->setAccessibleName(QStringLiteral("Name"));
+        named(edit, QStringLiteral("HiScoreName"))->setAccessibleName(box.labelText());
 
     // Wide enough for the whole title in the window's caption.
     box.setMinimumWidth(QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) * 2);

@@ -30,10 +30,11 @@ SettingsTab::SettingsTab(Settings &settings, QWidget *parent) : QWidget(parent),
     auto *startSum = named(new QGroupBox(QStringLiteral("Start sum"), this), QStringLiteral("Frame3"));
     placeTwips(startSum, 1800, 840, 2175, 1215);
     startSum->setFont(arial(9.75, false));
-    auto *spin = named(new SpinButton(startSum), QStringLiteral("SpinButton1"));
-    placeTwips(spin, 240, 480, 255, 495);
-    connect(spin, &SpinButton::up, &m_settings, &Settings::SpinUp);
-    connect(spin, &SpinButton::down, &m_settings, &Settings::SpinDown);
+    m_spin = named(new SpinButton(startSum), QStringLiteral("SpinButton1"));
+    placeTwips(m_spin, 240, 480, 255, 495);
+    m_spin->setAccessibleName(tr("Start sum"));
+    connect(m_spin, &SpinButton::up, &m_settings, &Settings::SpinUp);
+    connect(m_spin, &SpinButton::down, &m_settings, &Settings::SpinDown);
     m_startSum = named(new Panel(QStringLiteral("100"), startSum), QStringLiteral("SSPanel1"));
     placeTwips(m_startSum, 600, 480, 1215, 495);
     m_startSum->setFont(arial(9.75));
@@ -58,6 +59,7 @@ void SettingsTab::showSettings()
 {
     (m_settings.slow() ? m_slow : m_fast)->setChecked(true);
     m_startSum->setText(QString::number(m_settings.startSum()));
+    m_spin->setShownValue(m_settings.startSum());
     if (m_name->text() != m_settings.defaultName())
         m_name->setText(m_settings.defaultName());
 }

@@ -6,6 +6,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class Settings;
+class SpinButton;
 
 // The "Settings" tab: card speed, start sum and default name. The controls edit the Settings
 // object and show it back.
@@ -21,5 +22,6 @@ private:
     QRadioButton *m_fast = nullptr;
     QRadioButton *m_slow = nullptr;
     QLabel *m_startSum = nullptr;
+    SpinButton *m_spin = nullptr;
     QLineEdit *m_name = nullptr;
 };

@@ -1,5 +1,9 @@
 #include "ui/spin_button.h"
 
+#include "ui/accessible_roles.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QToolButton>
 
@@ -14,6 +18,8 @@ SpinButton::SpinButton(QWidget *parent)
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);
     }
+    setFocusPolicy(Qt::TabFocus);
+    installAccessibleRoles();
     connect(m_up, &QToolButton::clicked, this, &SpinButton::up);
     connect(m_down, &QToolButton::clicked, this, &SpinButton::down);
 }
@@ -23,4 +29,23 @@ void SpinButton::resizeEvent(QResizeEvent *event)
     const int half = event->size().height() / 2;
     m_up->setGeometry(0, 0, event->size().width(), half);
     m_down->setGeometry(0, half, event->size().width(), event->size().height() - half);
+}
+
+void SpinButton::setShownValue(qint64 value)
+{
+    if (value == m_value)
+        return;
+    m_value = value;
+    QAccessibleValueChangeEvent event(this, value);
+    QAccessible::updateAccessibility(&event);
+}
+
+void SpinButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Up && event->modifiers() == Qt::NoModifier)
+        emit up();
+    else if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier)
+        emit down();
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -1,5 +1,6 @@
 #include "ui/startup_window.h"
 
+#include "ui/accessible_roles.h"
 #include "ui/controls.h"
 #include "ui/picture.h"
 
@@ -22,6 +23,7 @@ StartupWindow::StartupWindow()
     const QRect client = twipsRect(0, 0, 6315, 2820).translated(kFrame, kFrame);
     setFixedSize(client.width() + 2 * kFrame, client.height() + 2 * kFrame);
 
+    installAccessibleRoles();
     setAccessibleName(Picture::of(Picture::Kind::StartupScreen).accessibleName());
 
     // Over the place where the main window then appears (where the window system lets a program

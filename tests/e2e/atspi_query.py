@@ -1,0 +1,40 @@
+#!/usr/bin/python3
+# Questions to the game's accessible tree. "tab CAPTION" shows that tab as a screen reader's
+# user would (the page tab's action); "describe ROLE NAME" prints that control's description,
+# "value ROLE NAME" its value, "where ROLE NAME" its centre on the screen. "last-focus EVENTS" prints the role and name
+# of what the listener's record last saw gain the focus.
+import json
+import sys
+
+import pyatspi
+
+
+def game():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in desktop:
+        if app is not None and app.name and "quintdraw" in app.name.lower():
+            return app
+    sys.exit("the game is not on the accessibility bus")
+
+
+def find(role, name):
+    found = pyatspi.findDescendant(game(), lambda a: a.getRoleName() == role and a.name == name)
+    if found is None:
+        sys.exit(f"no {role} named {name!r}")
+    return found
+
+
+command, *arguments = sys.argv[1:]
+if command == "tab":
+    find("page tab", arguments[0]).queryAction().doAction(0)
+elif command == "describe":
+    print(find(*arguments).description)
+elif command == "value":
+    print(int(find(*arguments).queryValue().currentValue))
+elif command == "where":
+    box = find(*arguments).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    print(box.x + box.width // 2, box.y + box.height // 2)
+elif command == "last-focus":
+    gained = [e for e in map(json.loads, open(arguments[0]))
+              if e["type"].endswith("focused") and e.get("detail") == 1]
+    print(f"{gained[-1]['role']}|{gained[-1]['name']}" if gained else "nothing")

@@ -1,0 +1,46 @@
+#include "ui/accessible_roles.h"
+
+#include "ui/spin_button.h"
+
+#include <QAccessibleWidget>
+
+namespace {
+
+class SpinButtonAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit SpinButtonAccessible(SpinButton *spin) : QAccessibleWidget(spin, QAccessible::SpinBox) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QVariant currentValue() const override { return static_cast<SpinButton *>(widget())->shownValue(); }
+    // The value changes only a step at a time, through the arrows or the keys.
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return {}; }
+    QVariant minimumValue() const override { return {}; }
+    QVariant minimumStepSize() const override { return {}; }
+};
+
+QAccessibleInterface *roleFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("SpinButton"))
+        return new SpinButtonAccessible(static_cast<SpinButton *>(object));
+    if (className == QLatin1String("StartupWindow"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleRoles()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(roleFor);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
