@@ -200,5 +200,9 @@ bool copyFile(const QString &path, const QString &copyPath, QString *error)
                 return false;
         }
     };
-    return replaceFile(copyPath, fill, error);
+    // The copy is as private as the file it keeps.
+    if (!replaceFile(copyPath, fill, error))
+        return false;
+    QFile::setPermissions(copyPath, source.permissions());
+    return true;
 }
