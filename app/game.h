@@ -73,6 +73,7 @@ private:
     void handOver();
     // Writes hi.dat, then cfg.dat; after a failure asks whether to try again or leave unsaved.
     void saveRecords();
+    // One file each, once its keeper lets it be replaced; false with a reason otherwise.
     bool saveHiScores(QString *error);
     bool saveSettings(QString *error);
 
