@@ -80,8 +80,8 @@ void Game::StartUp(std::unique_ptr<StartupWindow> startupWindow)
     connect(m_startupWindow.get(), &StartupWindow::handOver, this, &Game::handOver);
     m_startupWindow->show();
     NewGame();
-    LoadSettings(m_settings, m_statistics, settingsFile());
-    LoadHiScores(m_hiScores, hiScoreFile());
+    m_settingsKeeper = FileKeeper(LoadSettings(m_settings, m_statistics, settingsFile()));
+    m_hiScoreKeeper = FileKeeper(LoadHiScores(m_hiScores, hiScoreFile()));
     FillHiScoreList();
 }
 
@@ -128,19 +128,34 @@ void Game::saveRecords()
         QString error;
         QString failedFile;
         if (!hiScoresSaved) {
-            hiScoresSaved = SaveHiScores(m_hiScores, hiScoreFile(), &error);
+            hiScoresSaved = saveHiScores(&error);
             if (!hiScoresSaved)
                 failedFile = hiScoreFile();
         }
         if (hiScoresSaved) {
-            if (SaveSettings(m_settings, m_statistics, settingsFile(), &error))
+            if (saveSettings(&error))
                 return;
             failedFile = settingsFile();
         }
-        if (m_platform.saveFailurePrompt.askAfterFailure(failedFile, error)
+        QStringList unsaved;
+        if (!hiScoresSaved)
+            unsaved.append(hiScoreFile());
+        unsaved.append(settingsFile());
+        if (m_platform.saveFailurePrompt.askAfterFailure(failedFile, error, unsaved)
             == SaveFailurePrompt::Choice::LeaveWithoutSaving)
             return;
     }
+}
+
+bool Game::saveHiScores(QString *error)
+{
+    return m_hiScoreKeeper.readyToReplace(hiScoreFile(), error) && SaveHiScores(m_hiScores, hiScoreFile(), error);
+}
+
+bool Game::saveSettings(QString *error)
+{
+    return m_settingsKeeper.readyToReplace(settingsFile(), error)
+        && SaveSettings(m_settings, m_statistics, settingsFile(), error);
 }
 
 AboutWindow &Game::aboutWindow()

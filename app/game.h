@@ -4,6 +4,7 @@
 #include "core/payoff.h"
 #include "core/round.h"
 #include "core/table.h"
+#include "records/file_keeper.h"
 #include "records/hiscores.h"
 #include "records/settings.h"
 #include "records/statistics.h"
@@ -75,11 +76,16 @@ private:
     void handOver();
     // Writes hi.dat, then cfg.dat; after a failure asks whether to try again or leave unsaved.
     void saveRecords();
+    // One file each, once its keeper lets it be replaced; false with a reason otherwise.
+    bool saveHiScores(QString *error);
+    bool saveSettings(QString *error);
 
     Platform m_platform;
     Settings m_settings;
     Statistics m_statistics;
     HiScores m_hiScores;
+    FileKeeper m_hiScoreKeeper;
+    FileKeeper m_settingsKeeper;
     Payoff m_payoff;
     Money m_money;
     InputGate m_gate;

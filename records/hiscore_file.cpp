@@ -19,11 +19,22 @@ bool isPlainInteger(const QString &text)
     return !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
+QList<FileValue> fileValues(const HiScores &hiScores)
+{
+    QList<FileValue> values;
+    for (const HiScoreEntry &entry : hiScores.entries()) {
+        values.append({entry.score, !isPlainInteger(entry.score)});
+        values.append({entry.name, true});
+    }
+    return values;
+}
+
 } // namespace
 
-void LoadHiScores(HiScores &hiScores, const QString &path)
+FileCondition LoadHiScores(HiScores &hiScores, const QString &path)
 {
-    const QStringList values = readValues(path, kValueCount);
+    FileCondition condition = FileCondition::Absent;
+    const QStringList values = readValues(path, kValueCount, &condition);
     HiScores::Entries entries;
     entries.fill(HiScores::kDefaultEntry);
     for (qsizetype i = 0; i < values.size(); ++i) {
@@ -38,14 +49,12 @@ void LoadHiScores(HiScores &hiScores, const QString &path)
     HiScores::Entries sorted;
     std::transform(ranked.begin(), ranked.end(), sorted.begin(), [](const auto &item) { return *item.second; });
     hiScores.setEntries(sorted);
+    if (condition == FileCondition::NotAsWritten && holdsExactly(path, encodeValues(fileValues(hiScores))))
+        return FileCondition::AsWritten;
+    return condition;
 }
 
 bool SaveHiScores(const HiScores &hiScores, const QString &path, QString *error)
 {
-    QList<FileValue> values;
-    for (const HiScoreEntry &entry : hiScores.entries()) {
-        values.append({entry.score, !isPlainInteger(entry.score)});
-        values.append({entry.name, true});
-    }
-    return writeValues(path, values, error);
+    return writeValues(path, fileValues(hiScores), error);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Asks the player what to do when a records file could not be written.
 class SaveFailurePrompt {
@@ -8,5 +9,6 @@ public:
     enum class Choice { TryAgain, LeaveWithoutSaving };
 
     virtual ~SaveFailurePrompt() = default;
-    virtual Choice askAfterFailure(const QString &fileName, const QString &reason) = 0;
+    // `unsaved`: the files that leaving without saving leaves unwritten, the failed one among them.
+    virtual Choice askAfterFailure(const QString &fileName, const QString &reason, const QStringList &unsaved) = 0;
 };

@@ -22,11 +22,23 @@ bool meansSlow(const QString &value)
     return ok && number == 1;
 }
 
+QList<FileValue> fileValues(const Settings &settings, const Statistics &statistics)
+{
+    QList<FileValue> values;
+    for (int category = 0; category < Statistics::kCategories; ++category)
+        values.append(FileValue::number(statistics.total(category)));
+    values.append(FileValue::number(settings.slow() ? 1 : 0));
+    values.append(FileValue::number(settings.startSum()));
+    values.append({settings.defaultName(), true});
+    return values;
+}
+
 } // namespace
 
-void LoadSettings(Settings &settings, Statistics &statistics, const QString &path)
+FileCondition LoadSettings(Settings &settings, Statistics &statistics, const QString &path)
 {
-    const QStringList values = readValues(path, kValueCount);
+    FileCondition condition = FileCondition::Absent;
+    const QStringList values = readValues(path, kValueCount, &condition);
     const auto present = [&](int line) { return line < values.size(); };
     for (int category = 0; category < Statistics::kCategories && present(category); ++category)
         statistics.setTotal(category, std::max<qint64>(leadingNumber(values[category]).value_or(0), 0));
@@ -38,15 +50,13 @@ void LoadSettings(Settings &settings, Statistics &statistics, const QString &pat
     }
     if (present(kNameLine))
         settings.setDefaultName(values[kNameLine]);
+    if (condition == FileCondition::NotAsWritten
+        && holdsExactly(path, encodeValues(fileValues(settings, statistics))))
+        return FileCondition::AsWritten;
+    return condition;
 }
 
 bool SaveSettings(const Settings &settings, const Statistics &statistics, const QString &path, QString *error)
 {
-    QList<FileValue> values;
-    for (int category = 0; category < Statistics::kCategories; ++category)
-        values.append(FileValue::number(statistics.total(category)));
-    values.append(FileValue::number(settings.slow() ? 1 : 0));
-    values.append(FileValue::number(settings.startSum()));
-    values.append({settings.defaultName(), true});
-    return writeValues(path, values, error);
+    return writeValues(path, fileValues(settings, statistics), error);
 }

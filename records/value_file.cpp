@@ -1,12 +1,13 @@
 #include "records/value_file.h"
 
+#include "records/replace_file.h"
 #include "records/windows1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -112,26 +113,26 @@ QByteArray encodeValue(const QString &text)
     return text.toUtf8();
 }
 
-// Qt 6.4's QSaveFile::commit() ignores a failure of its final flush and would rename a cut file
-// into place; unbuffered, every failing write shows here instead.
-bool writeAll(QSaveFile &file, QByteArrayView bytes)
+FileCondition conditionOf(const QString &path, QFile &file)
 {
-    while (!bytes.isEmpty()) {
-        const qint64 written = file.write(bytes.data(), bytes.size());
-        if (written <= 0)
-            return false;
-        bytes = bytes.sliced(written);
-    }
-    return true;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FileCondition::Absent;
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return FileCondition::Unreadable;
+    return FileCondition::NotAsWritten;
 }
 
 } // namespace
 
-QStringList readValues(const QString &path, int count)
+QStringList readValues(const QString &path, int count, FileCondition *condition)
 {
     QStringList values;
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    const FileCondition found = conditionOf(path, file);
+    if (condition)
+        *condition = found;
+    if (found != FileCondition::NotAsWritten)
         return values;
     while (values.size() < count) {
         std::optional<RawLine> line = readRawLine(file);
@@ -144,7 +145,7 @@ QStringList readValues(const QString &path, int count)
     return values;
 }
 
-bool writeValues(const QString &path, const QList<FileValue> &values, QString *error)
+QByteArray encodeValues(const QList<FileValue> &values)
 {
     QByteArray bytes;
     for (const FileValue &value : values) {
@@ -156,10 +157,52 @@ bool writeValues(const QString &path, const QList<FileValue> &values, QString *e
             bytes += encoded;
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, bytes) && file.commit())
-        return true;
-    if (error)
-        *error = QStringLiteral("Cannot save %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-    return false;
+    return bytes;
+}
+
+bool holdsExactly(const QString &path, QByteArrayView bytes)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    for (qsizetype at = 0;;) {
+        const QByteArray chunk = file.read(kChunkBytes);
+        if (chunk.isEmpty())
+            return at == bytes.size() && file.error() == QFileDevice::NoError;
+        if (chunk != bytes.sliced(at, std::min(chunk.size(), bytes.size() - at)))
+            return false;
+        at += chunk.size();
+    }
+}
+
+bool writeValues(const QString &path, const QList<FileValue> &values, QString *error)
+{
+    const QByteArray bytes = encodeValues(values);
+    return replaceFile(path, [&](const WriteBytes &write, QString &) { return write(bytes); }, error);
+}
+
+bool copyFile(const QString &path, const QString &copyPath, QString *error)
+{
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), source.errorString());
+        return false;
+    }
+    const auto fill = [&](const WriteBytes &write, QString &reason) {
+        for (;;) {
+            const QByteArray chunk = source.read(kChunkBytes);
+            if (chunk.isEmpty() && source.error() != QFileDevice::NoError)
+                reason = source.errorString();
+            if (chunk.isEmpty())
+                return source.error() == QFileDevice::NoError;
+            if (!write(chunk))
+                return false;
+        }
+    };
+    // The copy is as private as the file it keeps.
+    if (!replaceFile(copyPath, fill, error))
+        return false;
+    QFile::setPermissions(copyPath, source.permissions());
+    return true;
 }

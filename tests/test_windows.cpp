@@ -2,11 +2,13 @@
 #include "ui/controls.h"
 #include "ui/name_prompt_dialog.h"
 #include "ui/picture_box.h"
+#include "ui/save_failure_dialog.h"
 #include "ui/startup_window.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -95,6 +97,8 @@ private slots:
     void portraitClicksSurviveReopening();
     void namePrompt_data();
     void namePrompt();
+    void saveFailureSaysWhatLeavingKeeps_data();
+    void saveFailureSaysWhatLeavingKeeps();
 };
 
 void TestWindows::startupHandsOverOnceAtItsFirstTick()
@@ -203,6 +207,42 @@ void TestWindows::namePrompt()
     QCOMPARE(seen->label, QStringLiteral("Enter a name"));
     QCOMPARE(seen->offered, offered);
     QCOMPARE(seen->topLeft, QGuiApplication::primaryScreen()->availableGeometry().topLeft() + QPoint(7, 7));
+}
+
+void TestWindows::saveFailureSaysWhatLeavingKeeps_data()
+{
+    QTest::addColumn<QStringList>("unsaved");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("leaving");
+    QTest::newRow("hi.dat failed") << QStringList{"/r/hi.dat", "/r/cfg.dat"} << "Leave without saving"
+                                   << "\"Leave without saving\" writes neither hi.dat nor cfg.dat.";
+    QTest::newRow("cfg.dat failed") << QStringList{"/r/cfg.dat"} << "Try again"
+                                    << "\"Leave without saving\" does not write cfg.dat.";
+}
+
+void TestWindows::saveFailureSaysWhatLeavingKeeps()
+{
+    QFETCH(QStringList, unsaved);
+    QFETCH(QString, button);
+    QFETCH(QString, leaving);
+    QString text;
+    QString informative;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        text = box->text();
+        informative = box->informativeText();
+        for (QAbstractButton *each : box->buttons()) {
+            if (each->text() == button)
+                each->click();
+        }
+    });
+    SaveFailureDialog dialog;
+    const auto choice = dialog.askAfterFailure(unsaved.first(), QStringLiteral("Disk full."), unsaved);
+    QCOMPARE(choice == SaveFailurePrompt::Choice::TryAgain, button == QStringLiteral("Try again"));
+    QCOMPARE(text, QStringLiteral("%1 could not be saved.").arg(unsaved.first()));
+    QCOMPARE(informative, QStringLiteral("Disk full.\n\n") + leaving);
 }
 
 QTEST_MAIN(TestWindows)

@@ -2,16 +2,33 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
-SaveFailurePrompt::Choice SaveFailureDialog::askAfterFailure(const QString &fileName, const QString &reason)
+namespace {
+
+QString leavingText(const QStringList &unsaved)
+{
+    QStringList names;
+    for (const QString &path : unsaved)
+        names.append(QFileInfo(path).fileName());
+    if (names.size() == 2)
+        return QStringLiteral("\"Leave without saving\" writes neither %1 nor %2.").arg(names[0], names[1]);
+    return QStringLiteral("\"Leave without saving\" does not write %1.").arg(names.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+SaveFailurePrompt::Choice SaveFailureDialog::askAfterFailure(const QString &fileName, const QString &reason,
+                                                             const QStringList &unsaved)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Quintdraw"),
                     QStringLiteral("%1 could not be saved.").arg(QDir::toNativeSeparators(fileName)),
                     QMessageBox::NoButton, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("SaveFailure"));
-    box.setInformativeText(reason.isEmpty() ? QStringLiteral("The reason is unknown.") : reason);
+    const QString why = reason.isEmpty() ? QStringLiteral("The reason is unknown.") : reason;
+    box.setInformativeText(unsaved.isEmpty() ? why : why + QStringLiteral("\n\n") + leavingText(unsaved));
     QPushButton *retry = box.addButton(QStringLiteral("Try again"), QMessageBox::AcceptRole);
     box.addButton(QStringLiteral("Leave without saving"), QMessageBox::DestructiveRole);
     box.setDefaultButton(retry);

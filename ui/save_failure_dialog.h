@@ -6,5 +6,5 @@
 // without saving.
 class SaveFailureDialog : public SaveFailurePrompt {
 public:
-    Choice askAfterFailure(const QString &fileName, const QString &reason) override;
+    Choice askAfterFailure(const QString &fileName, const QString &reason, const QStringList &unsaved) override;
 };

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 // Answers the hi-score prompt from a script; records what it was offered.
 class FakeNamePrompt : public NamePrompt {
@@ -30,13 +31,18 @@ public:
 // Answers a failed save from a script; records the files named.
 class FakeSaveFailurePrompt : public SaveFailurePrompt {
 public:
-    Choice askAfterFailure(const QString &fileName, const QString &reason) override
+    Choice askAfterFailure(const QString &fileName, const QString &reason, const QStringList &unsaved) override
     {
         failures.append(fileName + QStringLiteral(": ") + reason);
+        unsavedFiles.append(unsaved);
+        if (beforeAnswer)
+            beforeAnswer();
         return choices.isEmpty() ? Choice::LeaveWithoutSaving : choices.takeFirst();
     }
     QStringList failures;
+    QList<QStringList> unsavedFiles;
     QList<Choice> choices;
+    std::function<void()> beforeAnswer;  // what changes on disk while the dialog shows
 };
 
 // The whole program on a fake clock and a scripted random source, in a temporary folder, with

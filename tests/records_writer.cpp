@@ -1,0 +1,85 @@
+// Saves hi.dat and cfg.dat in a folder the way &Exit does, for tests that must run the saving in
+// a process of its own (to kill it, or to run it as another user).
+//   records_writer FOLDER save VERSION   reads both files, then saves version 0 or 1 of the records
+//   records_writer FOLDER loop           saves versions 0 and 1 in turn until killed; prints a line
+//                                        once both files have been saved once
+
+#include "records/file_keeper.h"
+#include "records/hiscore_file.h"
+#include "records/hiscores.h"
+#include "records/settings.h"
+#include "records/settings_file.h"
+#include "records/statistics.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+struct Records {
+    HiScores hiScores;
+    Settings settings;
+    Statistics statistics;
+};
+
+// The two versions differ in every file's length as well as in its bytes.
+void fill(Records &records, int version)
+{
+    HiScores::Entries entries;
+    for (int rank = 0; rank < HiScores::kRanks; ++rank)
+        entries[rank] = {QString::number((1000 - rank) * (version + 1) * 1000),
+                         version == 0 ? QStringLiteral("Ann") : QStringLiteral("Börje")};
+    records.hiScores.setEntries(entries);
+    for (int category = 0; category < Statistics::kCategories; ++category)
+        records.statistics.setTotal(category, version == 0 ? category : 100000 + category);
+    records.settings.setSlow(version == 1);
+    records.settings.setStartSum(version == 0 ? 100 : 25000);
+    records.settings.setDefaultName(version == 0 ? QStringLiteral("Ann") : QStringLiteral("Börje B."));
+}
+
+bool saveKept(const Records &records, const QDir &folder, FileKeeper &hiKeeper, FileKeeper &cfgKeeper)
+{
+    const QString hi = folder.filePath(QStringLiteral("hi.dat"));
+    const QString cfg = folder.filePath(QStringLiteral("cfg.dat"));
+    QString error;
+    if (hiKeeper.readyToReplace(hi, &error) && SaveHiScores(records.hiScores, hi, &error)
+        && cfgKeeper.readyToReplace(cfg, &error) && SaveSettings(records.settings, records.statistics, cfg, &error))
+        return true;
+    std::fprintf(stderr, "%s\n", qPrintable(error));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3)
+        return 2;
+    const QDir folder(args[1]);
+    if (args[2] == QStringLiteral("save") && args.size() == 4) {
+        Records found;
+        FileKeeper hiKeeper(LoadHiScores(found.hiScores, folder.filePath(QStringLiteral("hi.dat"))));
+        FileKeeper cfgKeeper(LoadSettings(found.settings, found.statistics, folder.filePath(QStringLiteral("cfg.dat"))));
+        Records records;
+        fill(records, args[3].toInt());
+        return saveKept(records, folder, hiKeeper, cfgKeeper) ? 0 : 1;
+    }
+    if (args[2] != QStringLiteral("loop"))
+        return 2;
+    Records versions[2];
+    fill(versions[0], 0);
+    fill(versions[1], 1);
+    for (long round = 0;; ++round) {
+        FileKeeper hiKeeper(FileCondition::AsWritten);
+        FileKeeper cfgKeeper(FileCondition::AsWritten);
+        if (!saveKept(versions[round % 2], folder, hiKeeper, cfgKeeper))
+            return 1;
+        if (round == 0) {
+            std::puts("saved");
+            std::fflush(stdout);
+        }
+    }
+}

@@ -1,0 +1,212 @@
+#include "support/file_bytes.h"
+#include "support/test_game.h"
+#include "ui/startup_window.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QThread>
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray kFolder = "<a folder>";   // a folder stands where the file should be
+
+// hi.dat as the game writes it: scores bare, names quoted, highest score first.
+QByteArray hiBytes(const QByteArray &fifthName = "Zo\xeb", const QByteArray &nameQuote = "\"")
+{
+    QByteArray bytes;
+    for (int rank = 1; rank <= 100; ++rank) {
+        const QByteArray name = rank == 5 ? fifthName : "N" + QByteArray::number(rank);
+        bytes += QByteArray::number(5000 - 10 * rank) + "\r\n" + nameQuote + name + nameQuote + "\r\n";
+    }
+    return bytes;
+}
+
+QByteArray cfgBytes(const QByteArray &startSum = "250", const QByteArray &firstTotal = "41")
+{
+    return firstTotal + "\r\n0\r\n7\r\n3\r\n12\r\n1\r\n0\r\n2\r\n5\r\n1\r\n" + startSum + "\r\n\"Ad,a \"\"A\"\"\"\r\n";
+}
+
+void place(const QString &path, const QByteArray &found)
+{
+    if (found == kFolder)
+        QVERIFY(QDir().mkdir(path));
+    else
+        writeBytes(path, found);
+}
+
+QString writer() { return QStringLiteral(RECORDS_WRITER); }
+
+// The two files the writer saves for a version, byte for byte.
+QPair<QByteArray, QByteArray> version(int number)
+{
+    QTemporaryDir folder;
+    QProcess::execute(writer(), {folder.path(), QStringLiteral("save"), QString::number(number)});
+    return {readBytes(folder.filePath(QStringLiteral("hi.dat"))), readBytes(folder.filePath(QStringLiteral("cfg.dat")))};
+}
+
+} // namespace
+
+class RecordsFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void exitKeepsWhatItCannotWriteBack_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("found");
+        QTest::addColumn<QByteArray>("readableOnRetry");   // empty: the player leaves without saving
+        QTest::addColumn<bool>("backedUp");
+        QTest::addColumn<bool>("replaced");
+        const QByteArray hi = hiBytes();
+        QByteArray swapped = hi;
+        swapped.replace("4990\r\n", "4979\r\n");
+        QByteArray lineFeeds = hi;
+        lineFeeds.replace("\r\n", "\n");
+        QTest::newRow("hi as written") << "hi.dat" << hi << QByteArray() << false << true;
+        QTest::newRow("hi cut in a line") << "hi.dat" << hi.left(hi.size() / 2 + 3) << QByteArray() << true << true;
+        QTest::newRow("hi out of order") << "hi.dat" << swapped << QByteArray() << true << true;
+        QTest::newRow("hi name in UTF-8") << "hi.dat" << hiBytes("Zo\xc3\xab") << QByteArray() << true << true;
+        QTest::newRow("hi names bare") << "hi.dat" << hiBytes("Zo\xeb", "") << QByteArray() << true << true;
+        QTest::newRow("hi line feeds") << "hi.dat" << lineFeeds << QByteArray() << true << true;
+        QTest::newRow("hi more lines") << "hi.dat" << hi + "\"x\"\r\n" << QByteArray() << true << true;
+        QTest::newRow("hi empty") << "hi.dat" << QByteArray() << QByteArray() << true << true;
+        QTest::newRow("hi unreadable") << "hi.dat" << kFolder << QByteArray() << false << false;
+        QTest::newRow("hi readable on retry") << "hi.dat" << kFolder << QByteArray("old") << true << true;
+        QTest::newRow("cfg as written") << "cfg.dat" << cfgBytes() << QByteArray() << false << true;
+        QTest::newRow("cfg start sum held") << "cfg.dat" << cfgBytes("9999999999999999999") << QByteArray() << true << true;
+        QTest::newRow("cfg damaged total") << "cfg.dat" << cfgBytes("250", "4x1") << QByteArray() << true << true;
+        QTest::newRow("cfg cut") << "cfg.dat" << cfgBytes().chopped(5) << QByteArray() << true << true;
+        QTest::newRow("cfg unreadable") << "cfg.dat" << kFolder << QByteArray() << false << false;
+    }
+    void exitKeepsWhatItCannotWriteBack()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, found);
+        QFETCH(QByteArray, readableOnRetry);
+        QFETCH(bool, backedUp);
+        QFETCH(bool, replaced);
+        TestGame t(TestGame::BeforeStartUp);
+        const QString path = t.folder.filePath(file);
+        const QString backup = path + QStringLiteral(".bak");
+        place(path, found);
+        if (!readableOnRetry.isEmpty()) {
+            t.saveFailurePrompt.choices = {SaveFailurePrompt::Choice::TryAgain};
+            t.saveFailurePrompt.beforeAnswer = [&] {
+                QDir().rmdir(path);
+                writeBytes(path, readableOnRetry);
+            };
+        }
+        t.game.StartUp();
+        t.game.money().PayWin(100000);
+        t.game.settings().setDefaultName(QStringLiteral("Kim"));
+        t.game.exitCommand();
+
+        const QByteArray original = readableOnRetry.isEmpty() ? found : readableOnRetry;
+        QCOMPARE(QFileInfo::exists(backup), backedUp);
+        if (backedUp)
+            QCOMPARE(readBytes(backup), original);
+        if (replaced) {
+            QVERIFY(readBytes(path) != original);
+            return;
+        }
+        QVERIFY(QFileInfo(path).isDir());
+        QCOMPARE(t.saveFailurePrompt.failures.size(), 1);
+        QVERIFY(t.saveFailurePrompt.failures[0].endsWith(
+            QStringLiteral("could not be read at start; saving would replace it.")));
+        // After hi.dat fails, leaving writes neither file.
+        const bool hiFailed = file == QStringLiteral("hi.dat");
+        QCOMPARE(t.saveFailurePrompt.unsavedFiles[0].size(), hiFailed ? 2 : 1);
+        QCOMPARE(QFileInfo::exists(t.game.settingsFile()), !hiFailed);
+    }
+
+    // The folder forbids new files, the files allow writing: only a file needing no copy is replaced.
+    void readOnlyFolder_data()
+    {
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("as written") << false;
+        QTest::newRow("damaged, no room for a copy") << true;
+    }
+    void readOnlyFolder()
+    {
+        QFETCH(bool, damaged);
+        const bool root = geteuid() == 0;
+        if (root && QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            QSKIP("setpriv is needed to drop root's right to write anywhere");
+        const auto [hi0, cfg0] = version(0);
+        const auto [hi1, cfg1] = version(1);
+        QTemporaryDir home;
+        const QString folder = home.filePath(QStringLiteral("records"));
+        const QString program = home.filePath(QStringLiteral("writer"));
+        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(QFile::copy(writer(), program));
+        const QString hi = folder + QStringLiteral("/hi.dat");
+        const QString cfg = folder + QStringLiteral("/cfg.dat");
+        const QByteArray hiFound = damaged ? hi0.left(40) : hi0;
+        writeBytes(hi, hiFound);
+        writeBytes(cfg, cfg0);
+        QCOMPARE(::chmod(qPrintable(home.path()), 0755), 0);
+        QCOMPARE(::chmod(qPrintable(program), 0755), 0);
+        QCOMPARE(::chmod(qPrintable(folder), root ? 0755 : 0555), 0);
+        QProcess save;
+        if (root) {
+            // nobody: may write the files it owns, not the folder root owns; it may not read a
+            // sanitizer's suppressions kept in root's folders.
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.remove(QStringLiteral("LSAN_OPTIONS"));
+            environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+            save.setProcessEnvironment(environment);
+            QCOMPARE(::chown(qPrintable(hi), 65534, 65534), 0);
+            QCOMPARE(::chown(qPrintable(cfg), 65534, 65534), 0);
+            save.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                                   QStringLiteral("--clear-groups"), program, folder,
+                                                   QStringLiteral("save"), QStringLiteral("1")});
+        } else {
+            save.start(program, {folder, QStringLiteral("save"), QStringLiteral("1")});
+        }
+        QVERIFY(save.waitForFinished(60000));
+        ::chmod(qPrintable(folder), 0755);
+        QCOMPARE(save.exitCode() == 0, !damaged);
+        QCOMPARE(readBytes(hi), damaged ? hiFound : hi1);
+        QCOMPARE(readBytes(cfg), damaged ? cfg0 : cfg1);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({QStringLiteral("cfg.dat"), QStringLiteral("hi.dat")}));
+    }
+
+    // Killed at any moment of saving, each file is one whole version and nothing else is left.
+    void killedSaveLeavesOneWholeVersion()
+    {
+        const auto [hi0, cfg0] = version(0);
+        const auto [hi1, cfg1] = version(1);
+        QVERIFY(hi0 != hi1 && cfg0 != cfg1 && !hi0.isEmpty() && !cfg0.isEmpty());
+        QTemporaryDir folder;
+        writeBytes(folder.filePath(QStringLiteral("hi.dat")), hi0);
+        writeBytes(folder.filePath(QStringLiteral("cfg.dat")), cfg0);
+        const quint32 seed = QRandomGenerator::global()->generate();
+        QRandomGenerator random(seed);
+        for (int kill = 0; kill < 200; ++kill) {
+            QProcess loop;
+            loop.start(writer(), {folder.path(), QStringLiteral("loop")});
+            QVERIFY(loop.waitForReadyRead(60000));
+            QThread::usleep(random.bounded(3000));
+            ::kill(pid_t(loop.processId()), SIGKILL);
+            QVERIFY(loop.waitForFinished(60000));
+            const QByteArray hi = readBytes(folder.filePath(QStringLiteral("hi.dat")));
+            const QByteArray cfg = readBytes(folder.filePath(QStringLiteral("cfg.dat")));
+            QVERIFY2(hi == hi0 || hi == hi1, qPrintable(QStringLiteral("hi.dat, kill %1, seed %2").arg(kill).arg(seed)));
+            QVERIFY2(cfg == cfg0 || cfg == cfg1, qPrintable(QStringLiteral("cfg.dat, kill %1, seed %2").arg(kill).arg(seed)));
+            // At most the half-written copy of one save, which the next save takes over.
+            for (const QString &name : QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+                QVERIFY2(QStringList({"cfg.dat", "hi.dat", "cfg.dat.saving", "hi.dat.saving"}).contains(name), qPrintable(name));
+        }
+        QCOMPARE(QProcess::execute(writer(), {folder.path(), QStringLiteral("save"), QStringLiteral("1")}), 0);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({QStringLiteral("cfg.dat"), QStringLiteral("hi.dat")}));
+        QCOMPARE(readBytes(folder.filePath(QStringLiteral("hi.dat"))), hi1);
+    }
+};
+
+QTEST_MAIN(RecordsFilesTest)
+#include "test_records_files.moc"
