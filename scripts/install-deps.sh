@@ -11,9 +11,11 @@ if [ "${1:-}" = "--test" ]; then
     # file, for CPack to find the package's library dependencies; sanitizers and fuzzing with
     # Debian's clang; a real X server, a window manager, input
     # tools and window pictures (imagemagick) for the end-to-end tests and the screenshots; the
-    # validators for the desktop files.
+    # validators for the desktop files; the accessibility bus and the Orca screen reader with
+    # speech-dispatcher for the screen-reader tests.
     packages+=(file clang libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils imagemagick
-               desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi)
+               desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi
+               orca speech-dispatcher)
 elif [ "${1:-}" = "--bench" ]; then
     # The benchmark watches the windows through the X server's DAMAGE extension.
     packages+=(xvfb xauth openbox xdotool libx11-dev libxdamage-dev)

@@ -120,6 +120,8 @@ private slots:
         }
         tabs->setCurrentIndex(0);
         QCOMPARE(t.window().focusWidget(), t.find(focusedOnReturn));
+        // A round given up for a new game has no result to tell.
+        QCOMPARE(said(t.bet(), QAccessible::Description), QString());
     }
 
     // The start-sum arrows take the focus and answer Up and Down, as a spin button with a value.

@@ -2,6 +2,7 @@
 
 #include "core/money.h"
 #include "ui/controls.h"
+#include "ui/description_event.h"
 #include "ui/focus_marked_button.h"
 #include "ui/image_list.h"
 #include "ui/input_gate.h"
@@ -219,22 +220,34 @@ QStringList GameTab::cardNames() const
     return names;
 }
 
+// The focused button's news is sent to the screen reader at once; a button without the focus
+// has its news read out with it when the focus arrives.
 void GameTab::tell(QPushButton *button, const QString &news)
 {
-    // The same news twice (a card marked, unmarked and marked again) is still news.
-    if (button->accessibleDescription() == news)
-        button->setAccessibleDescription(QString());
     button->setAccessibleDescription(news);
+    if (button->hasFocus())
+        sendDescriptionChanged(button);
 }
 
 void GameTab::setBetEnabled(bool enabled)
 {
+    // The round's result is told before the focus moves to "&Bet >>", to be read out with it.
+    if (enabled) {
+        if (m_drawn && cardNames().size() == kPositions) {
+            const auto win = m_money.winShown();
+            tell(m_bet, spoken::drawn(cardNames(), m_handName->text(), win.value_or(0), m_money.balance()));
+        } else {
+            m_bet->setAccessibleDescription(QString());
+        }
+    }
+    m_drawn = false;
     switchButton(m_bet, m_deal, enabled);
 }
 
 void GameTab::setDealEnabled(bool enabled)
 {
-    if (m_markable && !enabled)
+    // A draw ends the round while "&Bet >>" is still disabled; a new game enables it first.
+    if (m_markable && !enabled && !m_bet->isEnabled())
         m_drawn = true;
     m_markable.reset();
     // Read out as the focus arrives, the description must not tell the previous round's news.
@@ -291,19 +304,11 @@ void GameTab::selectFirstBetChoice()
 
 void GameTab::focusBet()
 {
-    if (m_drawn && cardNames().size() == kPositions) {
-        const auto win = m_money.winShown();
-        tell(m_bet, spoken::drawn(cardNames(), m_handName->text(), win.value_or(0), m_money.balance()));
-    } else {
-        m_bet->setAccessibleDescription(QString());
-    }
-    m_drawn = false;
     focusButton(m_bet);
 }
 
 void GameTab::focusDeal()
 {
-    m_drawn = false;
     m_markable = m_cards;
     focusButton(m_deal);
     tell(m_deal, spoken::dealt(cardNames(), m_handName->text()));

@@ -93,7 +93,7 @@ private:
     // The hand as dealt, while its cards can be marked; a cover that changes over one of these
     // cards is a mark, one over a newly drawn card is not.
     std::optional<std::array<std::optional<Card>, 5>> m_markable;
-    bool m_drawn = false;                       // "&Deal" ended a round since the last bet
+    bool m_drawn = false;                       // "&Deal" ended a round, not yet told
     QPushButton *m_focusTarget = nullptr;       // the button the round gave the focus to
     QPushButton *m_disablePending = nullptr;    // keeps the focus until the other button is enabled
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # Records what a screen reader hears from the accessibility bus, one JSON line an event: focus
-# moves and changed descriptions, with the source's role, name, description and whether it has
-# the focus. Writes READY_FILE once listening; stops on SIGTERM.
+# moves and changed descriptions, with the source's role, name, description, whether it has
+# the focus, and the text the event carries (what a screen reader speaks of a changed
+# description). Writes READY_FILE once listening; stops on SIGTERM.
 import json
 import signal
 import sys
@@ -17,7 +18,8 @@ def on_event(event):
         focused = source.getState().contains(pyatspi.STATE_FOCUSED)
         line = {"type": event.type, "detail": event.detail1, "role": source.getRoleName(),
                 "name": source.name or "", "description": source.description or "",
-                "focused": focused}
+                "focused": focused,
+                "value": event.any_data if isinstance(event.any_data, str) else None}
     except Exception as error:  # the source may be gone already
         line = {"type": event.type, "error": str(error)}
     out.write(json.dumps(line) + "\n")

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Plays a round from the keyboard with the Orca screen reader running, and reads what Orca said
+# from its debug log: the five dealt cards, each mark, and the final cards with the win and the
+# balance. Orca speaks through a speech-dispatcher of the test's own, which needs no sound card.
+test_name=orca_speech
+here=$(cd "$(dirname "$0")" && pwd)
+accessibility_tools=(orca speech-dispatcher)
+source "$here/session.sh"
+source "$here/accessibility_bus.sh"
+
+start_x
+start_accessibility_bus
+# Its output module plays into libao's null driver: there is no sound card to open.
+cp -r /etc/speech-dispatcher "$work/speechd"
+echo 'AudioOutputMethod "libao"' >>"$work/speechd/speechd.conf"
+echo default_driver=null >"$work/.libao"
+HOME=$work speech-dispatcher --run-single --timeout 0 --config-dir "$work/speechd" --log-dir "$work" \
+    >"$work/speech-dispatcher.out" 2>&1 &
+bus_pids+=("$!")
+speech_dispatcher_ready() { [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ]; }
+wait_for 30 "speech-dispatcher" speech_dispatcher_ready
+speech=$work/orca.log
+mkdir -p "$work/orca"
+# Orca runs this file at start: its debug log is then written line by line, to be read while
+# Orca runs.
+cat >"$work/orca/orca-customizations.py" <<'ORCA'
+import orca.debug
+orca.debug.debugFile.reconfigure(line_buffering=True)
+ORCA
+orca --replace --user-prefs "$work/orca" --debug-file "$speech" >"$work/orca.out" 2>&1 &
+bus_pids+=("$!")
+orca_ready() { grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$speech" 2>/dev/null; }
+wait_for 60 "Orca to start" orca_ready
+grep -q "SPEECH: Using speech server" "$speech" || fail "Orca found no speech server (its log: $speech)"
+log "Orca is running"
+
+start_game
+wait_for_main_window
+wait_for 30 "the game on the accessibility bus" game_on_bus
+activate "$main_window"
+sleep 2
+started_at=$(wc -l <"$speech")
+
+press "$main_window" space
+settle "$main_window" "$work/dealt.png"
+press "$main_window" 1
+sleep 1
+press "$main_window" 2
+sleep 1
+press "$main_window" space
+settle "$main_window" "$work/drawn.png"
+sleep 2
+# A line of speech in the log: SPEECH OUTPUT: 'text'{voice} or, for a key, 'key ' {voice}.
+tail -n +"$((started_at + 1))" "$speech" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{.*/\1/p" >"$work/said.txt"
+
+"$python" - "$work/said.txt" <<'PY' || fail "Orca did not say the round (what it said: $work/said.txt)"
+import re, sys
+said = [line.rstrip("\n") for line in open(sys.argv[1])]
+card = r"(?:\d+|Jack|Queen|King|Ace) of (?:diamonds|hearts|clubs|spades)"
+five = rf"({card}), ({card}), ({card}), ({card}), ({card})\."
+dealt = [m for m in map(re.compile(five).search, said) if m]
+problems = []
+if len(dealt) != 2:
+    problems.append(f"expected the dealt and the drawn cards, heard {len(dealt)} rows of five cards")
+else:
+    first, second = dealt[0].groups(), dealt[1].groups()
+    for card_name in first[:2]:
+        if not any(line.endswith(f"{card_name}, to be exchanged") for line in said):
+            problems.append(f"no mark heard for {card_name}")
+    if second[2:] != first[2:]:
+        problems.append(f"the drawn cards {second} do not keep cards 3 to 5 of {first}")
+    if not any(re.search(r"Won \d+, balance \d+\.", line) for line in said):
+        problems.append("no win and balance heard")
+print("\n".join(problems) or "Orca said: " + " | ".join(said))
+sys.exit(1 if problems else 0)
+PY
+log "passed"
