@@ -11,7 +11,7 @@ source "$here/records.sh"
 
 case $2 in
     fast) crafted_settings[0]=0 hold_seconds=1.5 ;;
-    slow) crafted_settings[0]=1 hold_seconds=6 ;;
+    slow) crafted_settings[0]=1 hold_seconds=6 settle_seconds=1.6 ;;
     *) fail "speed is fast or slow, not $2" ;;
 esac
 play_crafted_game

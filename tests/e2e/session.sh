@@ -4,8 +4,8 @@
 # screen.
 #
 # The sourcing script sets test_name and passes the path of the quintdraw executable as $1; it
-# may set screen_geometry (WIDTHxHEIGHTxDEPTH), scale_factor (QT_SCALE_FACTOR) and the array
-# game_args (the game's command line) first.
+# may set screen_geometry (WIDTHxHEIGHTxDEPTH), scale_factor (QT_SCALE_FACTOR), the array
+# game_args (the game's command line) and settle_seconds (see settle) first.
 
 set -euo pipefail
 export LC_ALL=C
@@ -225,19 +225,24 @@ other_picture() { [ "$(differing_pixels "$1" "$2")" -ge 1000 ]; }
 # a repaint elsewhere (a button's shading) from passing for a card turned over.
 card_row=2000x80+0+85
 
-# settle WINDOW FILE: waits until the window looks the same twice in a row (cards dealt, no
-# blinking), leaving that picture in FILE.
+# settle WINDOW FILE: waits until the window shows a picture it showed one or two looks before,
+# settle_seconds apart (cards dealt; a blinking hand name shows one of its two pictures at each
+# look), leaving that picture in FILE. A deal only moves on, so it never looks settled. The
+# default 0.3 s is longer than the pauses of a fast game; a slow game's pause needs more.
 settle() {
     settle_window=$1 settle_file=$2
     grab "$settle_window" "$settle_file.previous" || true
+    rm -f "$settle_file.earlier"
     wait_for 20 "window $settle_window to settle" looks_settled
-    rm -f "$settle_file.previous"
+    rm -f "$settle_file.previous" "$settle_file.earlier"
 }
 
 looks_settled() {
-    sleep 0.3
+    sleep "${settle_seconds:-0.3}"
     grab "$settle_window" "$settle_file" || return 1
     same_picture "$settle_file" "$settle_file.previous" && return 0
+    [ -e "$settle_file.earlier" ] && same_picture "$settle_file" "$settle_file.earlier" && return 0
+    mv "$settle_file.previous" "$settle_file.earlier" 2>/dev/null || true
     mv "$settle_file" "$settle_file.previous"
     return 1
 }
