@@ -155,11 +155,12 @@ void tableReturn(const Payoff &payoff)
         common = std::lcm(common, draws);
     unsigned __int128 numerator = 0;
     qint64 deals = 0;
+    HoldCounter counter;
     for (const auto &[key, weight] : classes) {
         Hand hand;
         for (int i = kPositions - 1, rest = int(key); i >= 0; --i, rest /= 64)
             hand[i] = cardAt(rest % 64);
-        const HandAnalysis analysis = analyseHand(hand, payoff, 1);
+        const HandAnalysis analysis = analyseCounts(counter.count(hand), payoff, 1);
         const HoldValue &best = analysis.best();
         numerator += (unsigned __int128)(weight) * quint64(best.totalWin) * quint64(common / best.draws);
         deals += weight;

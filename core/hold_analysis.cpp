@@ -55,25 +55,6 @@ struct Binomials {
 };
 constexpr Binomials kBinomial;
 
-// Every 13-bit rank set, grouped by its size.
-struct RankSets {
-    std::array<std::vector<unsigned>, kPositions + 1> bySize;
-    RankSets()
-    {
-        for (unsigned set = 0; set < (1U << kRanks); ++set) {
-            const int size = std::popcount(set);
-            if (size <= kPositions)
-                bySize[size].push_back(set);
-        }
-    }
-};
-
-const RankSets &rankSets()
-{
-    static const RankSets sets;
-    return sets;
-}
-
 struct Walk {
     std::array<int, kAce + 1> unseen{};   // unseen cards of each rank
     std::array<qint64, kCategories + 1> *counts = nullptr;
@@ -95,11 +76,6 @@ struct Walk {
         }
     }
 };
-
-bool isStraight(unsigned ranks)   // five ranks, bit r - 2 for rank r
-{
-    return ranks >> std::countr_zero(ranks) == 0x1F;
-}
 
 } // namespace
 
@@ -123,61 +99,107 @@ double HandAnalysis::gaveUp(unsigned hold) const
     return double(numerator) / (double(top.draws) * double(chosen.draws));
 }
 
-std::array<HoldValue, kHolds> countHolds(const Hand &dealt)
+namespace {
+
+// The counts of every hold as if no draw made a flush: they depend only on the rank at each
+// position.
+std::array<HoldValue, kHolds> countRanks(const Hand &dealt)
 {
     Walk walk;
     walk.unseen.fill(4);
-    std::array<unsigned, 4> unseenOfSuit{};   // rank sets, bit r - 2
-    unseenOfSuit.fill((1U << kRanks) - 1);
-    for (const Card &card : dealt) {
+    for (const Card &card : dealt)
         --walk.unseen[card.rank];
-        unseenOfSuit[card.suit] &= ~(1U << (card.rank - kLowestRank));
-    }
 
     std::array<HoldValue, kHolds> result;
     for (unsigned hold = 0; hold < kHolds; ++hold) {
         HoldValue &value = result[hold];
         quint64 packed = 0;
-        unsigned heldRanks = 0;
-        unsigned heldSuits = 0;
         for (int i = 0; i < kPositions; ++i) {
-            if (hold & (1U << i)) {
+            if (hold & (1U << i))
                 packed += quint64(1) << (4 * dealt[i].rank);
-                heldRanks |= 1U << (dealt[i].rank - kLowestRank);
-                heldSuits |= 1U << dealt[i].suit;
-            }
         }
         const int exchanged = kPositions - std::popcount(hold);
         value.draws = kBinomial.c[kUnseen][exchanged];
         walk.counts = &value.counts;
         walk.draw(kLowestRank, exchanged, 1, packed);
-
-        if (std::popcount(heldSuits) > 1)
-            continue;
-        for (int suit = 0; suit < 4; ++suit) {
-            if (heldSuits && heldSuits != 1U << suit)
-                continue;
-            for (unsigned drawn : rankSets().bySize[exchanged]) {
-                if (drawn & ~unseenOfSuit[suit])
-                    continue;
-                const unsigned ranks = heldRanks | drawn;
-                if (isStraight(ranks)) {
-                    --value.counts[3];
-                    ++value.counts[(ranks >> (kAce - kLowestRank)) != 0 ? 8 : 7];
-                } else {
-                    --value.counts[kNoCategory];
-                    ++value.counts[4];
-                }
-            }
-        }
     }
     return result;
 }
 
+// Moves the draws that complete five cards of one suit from straight or nothing to straight
+// flush, royal flush or flush. Such a draw has five different ranks; of all the ways to draw
+// the missing ranks of a suit, only the ones filling a run of five are straights.
+void addFlushes(const Hand &dealt, std::array<HoldValue, kHolds> &holds)
+{
+    std::array<unsigned, 4> unseenOfSuit{};   // rank sets, bit r - 2
+    unseenOfSuit.fill((1U << kRanks) - 1);
+    for (const Card &card : dealt)
+        unseenOfSuit[card.suit] &= ~(1U << (card.rank - kLowestRank));
+
+    for (unsigned hold = 0; hold < kHolds; ++hold) {
+        unsigned heldRanks = 0;
+        unsigned heldSuits = 0;
+        for (int i = 0; i < kPositions; ++i) {
+            if (hold & (1U << i)) {
+                heldRanks |= 1U << (dealt[i].rank - kLowestRank);
+                heldSuits |= 1U << dealt[i].suit;
+            }
+        }
+        if (std::popcount(heldSuits) > 1)
+            continue;
+        const int exchanged = kPositions - std::popcount(hold);
+        std::array<qint64, kCategories + 1> &counts = holds[hold].counts;
+        for (int suit = 0; suit < 4; ++suit) {
+            if (heldSuits && heldSuits != 1U << suit)
+                continue;
+            const unsigned available = unseenOfSuit[suit];
+            qint64 straights = 0;
+            for (int low = 0; low + kPositions <= kRanks; ++low) {
+                const unsigned run = 0x1FU << low;
+                if ((heldRanks & ~run) || ((run & ~heldRanks) & ~available))
+                    continue;
+                ++straights;
+                ++counts[low + kPositions == kRanks ? 8 : 7];
+            }
+            counts[3] -= straights;
+            const qint64 flushes = kBinomial.c[std::popcount(available)][exchanged] - straights;
+            counts[kNoCategory] -= flushes;
+            counts[4] += flushes;
+        }
+    }
+}
+
+} // namespace
+
+std::array<HoldValue, kHolds> countHolds(const Hand &dealt)
+{
+    std::array<HoldValue, kHolds> holds = countRanks(dealt);
+    addFlushes(dealt, holds);
+    return holds;
+}
+
+std::array<HoldValue, kHolds> HoldCounter::count(const Hand &dealt)
+{
+    quint32 ranks = 0;
+    for (const Card &card : dealt)
+        ranks = ranks << 4 | quint32(card.rank);
+    auto known = m_rankCounts.find(ranks);
+    if (known == m_rankCounts.end())
+        known = m_rankCounts.emplace(ranks, countRanks(dealt)).first;
+    std::array<HoldValue, kHolds> holds = known->second;
+    addFlushes(dealt, holds);
+    return holds;
+}
+
 HandAnalysis analyseHand(const Hand &dealt, const Payoff &payoff, int units)
 {
+    return analyseCounts(countHolds(dealt), payoff, units);
+}
+
+HandAnalysis analyseCounts(const std::array<HoldValue, kHolds> &counts, const Payoff &payoff, int units)
+{
     HandAnalysis analysis;
-    analysis.holds = countHolds(dealt);
+    analysis.holds = counts;
     for (HoldValue &value : analysis.holds) {
         for (int category = 0; category < kCategories; ++category)
             value.totalWin += value.counts[category] * payoff.winFor(category, units);

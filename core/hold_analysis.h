@@ -5,6 +5,7 @@
 
 #include <QtGlobal>
 #include <array>
+#include <unordered_map>
 #include <vector>
 
 // The exact worth of every way to play one dealt hand: for each of the 32 holds, how many of the
@@ -38,5 +39,17 @@ struct HandAnalysis {
 
 // Counts the categories of every hold; wins follow the payoff's factors at `units` bet units.
 HandAnalysis analyseHand(const Hand &dealt, const Payoff &payoff, int units);
+// The same from counts already made (by countHolds or a HoldCounter).
+HandAnalysis analyseCounts(const std::array<HoldValue, kHolds> &counts, const Payoff &payoff, int units);
 // The counts alone, before any win is attached (index = hold).
 std::array<HoldValue, kHolds> countHolds(const Hand &dealt);
+
+// countHolds for many hands, walking the draws of each arrangement of ranks once: hands with the
+// same rank at each position differ only in their flushes. Keeps every arrangement it met.
+class HoldCounter {
+public:
+    std::array<HoldValue, kHolds> count(const Hand &dealt);
+
+private:
+    std::unordered_map<quint32, std::array<HoldValue, kHolds>> m_rankCounts;   // key: the five ranks
+};
