@@ -2,7 +2,7 @@
 
 #include "core/money.h"
 #include "ui/controls.h"
-#include "ui/description_event.h"
+#include "ui/bus_events.h"
 #include "ui/focus_marked_button.h"
 #include "ui/image_list.h"
 #include "ui/input_gate.h"
@@ -226,7 +226,7 @@ void GameTab::tell(QPushButton *button, const QString &news)
 {
     button->setAccessibleDescription(news);
     if (button->hasFocus())
-        sendDescriptionChanged(button);
+        sendDescriptionChanged(button, news);
 }
 
 void GameTab::setBetEnabled(bool enabled)

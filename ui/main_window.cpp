@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "ui/bus_events.h"
 #include "ui/controls.h"
 #include "ui/game_tab.h"
 #include "ui/help_tab.h"
@@ -91,6 +92,13 @@ void MainWindow::buildMenu()
     connect(newGame, &QAction::triggered, this, &MainWindow::newChosen);
     connect(exit, &QAction::triggered, this, &MainWindow::exitChosen);
     connect(aboutItem, &QAction::triggered, this, &MainWindow::aboutChosen);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Once the window is shown through; the window was hidden when a screen reader first met it.
+    QMetaObject::invokeMethod(this, [this] { sendShown(this); }, Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

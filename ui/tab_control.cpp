@@ -1,5 +1,7 @@
 #include "ui/tab_control.h"
 
+#include "ui/bus_events.h"
+
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStyleOptionTabWidgetFrame>
@@ -110,4 +112,6 @@ void TabControl::showPage(int index)
 {
     for (int i = 0; i < m_pages.size(); ++i)
         m_pages[i]->setVisible(i == index);
+    if (index >= 0 && index < m_pages.size())
+        sendShown(m_pages[index]);
 }

@@ -1,0 +1,66 @@
+#include "ui/bus_events.h"
+
+#include <QAccessible>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QWidget>
+
+namespace {
+
+// Qt's own connection to the accessibility bus: an event must come from the connection that
+// serves the control's object, or the screen reader cannot match it to the control.
+constexpr auto kBusConnection = "a11y";
+constexpr auto kObjectPathPrefix = "/org/a11y/atspi/accessible/";
+constexpr auto kRootPath = "/org/a11y/atspi/accessible/root";
+
+// Sends one object event from `control`'s object: kind ("PropertyChange", "StateChanged"), its
+// detail, two numbers and a value.
+void sendObjectEvent(QWidget *control, const QString &kind, const QString &detail, int number,
+                     const QVariant &value)
+{
+    if (!QAccessible::isActive())
+        return;
+    QDBusConnection bus(QString::fromLatin1(kBusConnection));
+    if (!bus.isConnected())
+        return;
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+    if (!accessible)
+        return;
+    const QString path = QString::fromLatin1(kObjectPathPrefix) + QString::number(QAccessible::uniqueId(accessible));
+
+    // The application's root as the event's last member: a (bus name, object path) pair.
+    QDBusArgument application;
+    application.beginStructure();
+    application << bus.baseService() << QDBusObjectPath(QString::fromLatin1(kRootPath));
+    application.endStructure();
+
+    QDBusMessage event = QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"), kind);
+    event << detail << number << 0 << QVariant::fromValue(QDBusVariant(value)) << QVariant::fromValue(application);
+    bus.send(event);
+}
+
+} // namespace
+
+void sendDescriptionChanged(QWidget *control, const QString &news)
+{
+    sendObjectEvent(control, QStringLiteral("PropertyChange"), QStringLiteral("accessible-description"), 0, news);
+}
+
+void sendShown(QWidget *root)
+{
+    if (!QAccessible::isActive() || !root->isVisible())
+        return;
+    QList<QWidget *> controls = root->findChildren<QWidget *>();
+    controls.prepend(root);
+    for (QWidget *control : std::as_const(controls)) {
+        if (control->isWindow() && control != root)
+            continue;
+        if (!control->isVisible())
+            continue;
+        for (const char *state : {"visible", "showing"})
+            sendObjectEvent(control, QStringLiteral("StateChanged"), QString::fromLatin1(state), 1, 0);
+    }
+}
