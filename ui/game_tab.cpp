@@ -4,6 +4,7 @@
 #include "ui/controls.h"
 #include "ui/bus_events.h"
 #include "ui/focus_marked_button.h"
+#include "ui/held_focus.h"
 #include "ui/image_list.h"
 #include "ui/input_gate.h"
 #include "ui/palette.h"
@@ -41,6 +42,9 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, qreal p
     }
     return result;
 }
+
+// The stake of each bet choice SSOption2(k), k = 1..6.
+constexpr std::array<int, 7> kChoiceStakes{0, 10, 20, 30, 40, 100, 200};
 
 QString moneyText(qint64 amount)
 {
@@ -130,29 +134,30 @@ void GameTab::buildBetChoice()
     struct Choice {
         QRect button;
         QRect caption;
-        const char *text;
     };
     static const Choice choices[] = {
-        {{5640, 5130, 255, 255}, {5880, 5115, 375, 255}, "10"},
-        {{6600, 5130, 255, 255}, {6855, 5115, 375, 300}, "20"},
-        {{5640, 5415, 240, 300}, {5895, 5430, 375, 285}, "30"},
-        {{6600, 5445, 255, 255}, {6855, 5430, 375, 285}, "40"},
-        {{5640, 5760, 255, 255}, {5865, 5745, 495, 255}, "100"},
-        {{6600, 5760, 255, 255}, {6840, 5745, 495, 255}, "200"},
+        {{5640, 5130, 255, 255}, {5880, 5115, 375, 255}},
+        {{6600, 5130, 255, 255}, {6855, 5115, 375, 300}},
+        {{5640, 5415, 240, 300}, {5895, 5430, 375, 285}},
+        {{6600, 5445, 255, 255}, {6855, 5430, 375, 285}},
+        {{5640, 5760, 255, 255}, {5865, 5745, 495, 255}},
+        {{6600, 5760, 255, 255}, {6840, 5745, 495, 255}},
     };
     m_betGroup = new QButtonGroup(this);
     for (int k = 1; k <= 6; ++k) {
         const Choice &choice = choices[k - 1];
+        const QString stake = QString::number(kChoiceStakes[k]);
         auto *button = named(new QRadioButton(this), member("SSOption2", k));
         placeTwips(button, choice.button.x(), choice.button.y(), choice.button.width(), choice.button.height());
-        button->setAccessibleName(QStringLiteral("Bet %1").arg(QLatin1String(choice.text)));
+        button->setAccessibleName(QStringLiteral("Bet %1").arg(stake));
         m_betGroup->addButton(button, k);
         m_betChoices[k] = button;
-        auto *caption = label(this, QStringLiteral("Label%1").arg(10 + k), QString::fromLatin1(choice.text), 12);
+        auto *caption = label(this, QStringLiteral("Label%1").arg(10 + k), stake, 12);
         placeTwips(caption, choice.caption.x(), choice.caption.y(), choice.caption.width(), choice.caption.height());
         caption->setBuddy(button);
     }
     connect(m_betGroup, &QButtonGroup::idClicked, this, &GameTab::betChosen);
+    connect(m_betGroup, &QButtonGroup::idToggled, this, &GameTab::describeTable);
 }
 
 void GameTab::showCardBack(int index)
@@ -208,51 +213,52 @@ void GameTab::describeCard(int index)
         m_faces[index]->setAccessibleName(spoken::faceName(cardName(*m_cards[index]), covered));
     m_faces[index]->setStateDescription(state);
     m_covers[index]->setStateDescription(spoken::coverOf(index + 1));
+    describeTable();
 }
 
-QStringList GameTab::cardNames() const
+// Both round buttons describe the whole table, so that the focused one answers "where am I" and
+// is read out so as the focus arrives. The news of a step is told apart (tell).
+void GameTab::describeTable()
 {
-    QStringList names;
-    for (const std::optional<Card> &card : m_cards) {
-        if (card)
-            names << cardName(*card);
+    QStringList faces;
+    for (int index = 0; index < kPositions; ++index) {
+        if (m_cards[index])
+            faces << spoken::faceName(cardName(*m_cards[index]), m_covers[index]->isVisibleTo(this));
     }
-    return names;
+    QString said;
+    if (faces.isEmpty()) {
+        const int choice = qMax(m_betGroup ? m_betGroup->checkedId() : 1, 1);
+        said = spoken::newGame(m_money.balance(), kChoiceStakes[choice]);
+    } else {
+        said = spoken::table(faces, m_handName->text(), m_money.stakeShown(), m_money.winShown(), m_money.balance());
+    }
+    for (QPushButton *button : {m_bet, m_deal}) {
+        if (button)
+            button->setAccessibleDescription(said);
+    }
 }
 
-// The focused button's news is sent to the screen reader at once; a button without the focus
-// has its news read out with it when the focus arrives.
+// News for the focused button is sent to the screen reader at once; a button that gets the focus
+// is read out with its description.
 void GameTab::tell(QPushButton *button, const QString &news)
 {
-    button->setAccessibleDescription(news);
     if (button->hasFocus())
         sendDescriptionChanged(button, news);
 }
 
 void GameTab::setBetEnabled(bool enabled)
 {
-    // The round's result is told before the focus moves to "&Bet >>", to be read out with it.
-    if (enabled) {
-        if (m_drawn && cardNames().size() == kPositions) {
-            const auto win = m_money.winShown();
-            tell(m_bet, spoken::drawn(cardNames(), m_handName->text(), win.value_or(0), m_money.balance()));
-        } else {
-            m_bet->setAccessibleDescription(QString());
-        }
-    }
-    m_drawn = false;
+    // "&Bet >>" enabled while it keeps the focus: a new game between rounds, which nothing else
+    // would tell.
+    m_newGameUntold = enabled && m_bet->isEnabled() && m_bet->hasFocus();
     switchButton(m_bet, m_deal, enabled);
 }
 
 void GameTab::setDealEnabled(bool enabled)
 {
-    // A draw ends the round while "&Bet >>" is still disabled; a new game enables it first.
-    if (m_markable && !enabled && !m_bet->isEnabled())
-        m_drawn = true;
     m_markable.reset();
-    // Read out as the focus arrives, the description must not tell the previous round's news.
     if (enabled)
-        m_deal->setAccessibleDescription(QString());
+        holdFocusNews(m_deal);
     switchButton(m_deal, m_bet, enabled);
 }
 
@@ -305,13 +311,18 @@ void GameTab::selectFirstBetChoice()
 void GameTab::focusBet()
 {
     focusButton(m_bet);
+    if (m_newGameUntold)
+        tell(m_bet, m_bet->accessibleDescription());
+    m_newGameUntold = false;
 }
 
+// "&Deal" takes the focus as the bet begins the deal; a screen reader hears of it once the cards
+// are dealt and reads it out with the dealt table.
 void GameTab::focusDeal()
 {
     m_markable = m_cards;
     focusButton(m_deal);
-    tell(m_deal, spoken::dealt(cardNames(), m_handName->text()));
+    releaseFocusNews(m_deal);
 }
 
 // A control of a hidden tab never takes the focus; the button gets it when the tab is shown.
@@ -332,6 +343,7 @@ void GameTab::showEvent(QShowEvent *event)
 void GameTab::showHandName(const QString &name)
 {
     m_handName->setText(name);
+    describeTable();
 }
 
 void GameTab::setBlinkInterval(int milliseconds)
@@ -356,4 +368,5 @@ void GameTab::showMoney()
     m_stake->setText(moneyText(m_money.stakeShown()));
     const auto win = m_money.winShown();
     m_won->setText(win ? moneyText(*win) : QString());
+    describeTable();
 }

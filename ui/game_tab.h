@@ -71,8 +71,8 @@ private:
     void describeCard(int index);
     void switchButton(QPushButton *button, QPushButton *other, bool enabled);
     void focusButton(QPushButton *button);
+    void describeTable();
     void tell(QPushButton *button, const QString &news);
-    QStringList cardNames() const;
 
     CardPictures m_pictures;
     const Money &m_money;
@@ -93,7 +93,7 @@ private:
     // The hand as dealt, while its cards can be marked; a cover that changes over one of these
     // cards is a mark, one over a newly drawn card is not.
     std::optional<std::array<std::optional<Card>, 5>> m_markable;
-    bool m_drawn = false;                       // "&Deal" ended a round, not yet told
+    bool m_newGameUntold = false;               // a new game began with "&Bet >>" focused
     QPushButton *m_focusTarget = nullptr;       // the button the round gave the focus to
     QPushButton *m_disablePending = nullptr;    // keeps the focus until the other button is enabled
 };

@@ -33,19 +33,35 @@ QString marked(const QString &card, bool exchanged)
     return exchanged ? tr("%1, to be exchanged").arg(card) : tr("%1, kept").arg(card);
 }
 
-QString dealt(const QStringList &cards, const QString &handName)
+QString newGame(qint64 balance, qint64 stake)
 {
-    const QString row = cards.join(QStringLiteral(", ")) + QLatin1Char('.');
-    return handName.isEmpty() ? row : row + QLatin1Char(' ') + handSaid(handName) + QLatin1Char('.');
+    return tr("New game. Balance %1, stake %2.").arg(balance).arg(stake);
 }
 
-QString drawn(const QStringList &cards, const QString &handName, qint64 win, qint64 balance)
+QString table(const QStringList &faces, const QString &handName, qint64 stake, std::optional<qint64> win,
+              qint64 balance)
 {
-    const QString hand = handName.isEmpty() ? tr("This hand pays nothing.") : handSaid(handName) + QLatin1Char('.');
-    return tr("%1 %2 Won %3, balance %4.")
-        .arg(cards.join(QStringLiteral(", ")) + QLatin1Char('.'), hand, QString::number(win),
-             QString::number(balance));
+    QString said = faces.join(QStringLiteral(", ")) + QLatin1Char('.');
+    if (!handName.isEmpty())
+        said += QLatin1Char(' ') + handSaid(handName) + QLatin1Char('.');
+    else if (win)
+        said += QLatin1Char(' ') + tr("This hand pays nothing.");
+    said += QLatin1Char(' ') + tr("Bet %1.").arg(stake);
+    said += QLatin1Char(' ') + (win ? tr("Won %1, balance %2.").arg(*win).arg(balance) : tr("Balance %1.").arg(balance));
+    return said;
 }
+
+QString example(const QStringList &faces, int backs)
+{
+    const QString cards = faces.join(QStringLiteral(", "));
+    if (backs == 0)
+        return cards + QLatin1Char('.');
+    return backs == 1 ? tr("%1, then 1 card face down.").arg(cards) : tr("%1, then %2 cards face down.").arg(cards).arg(backs);
+}
+
+QString currentGameCount(const QString &category) { return tr("%1, current game").arg(category); }
+QString totalCount(const QString &category) { return tr("%1, total").arg(category); }
+QString payoffFor(const QString &category) { return tr("pays for %1").arg(category); }
 
 QString pictureText(const QStringList &lines)
 {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // What a screen reader says about the game, written in one place. A screen reader voices a
 // changed description only on the control that has the focus, so the round's news is put on
@@ -18,10 +19,22 @@ QString coverOf(int position);   // 1..5
 QString faceName(const QString &card, bool exchanged);
 // The news of a mark: "3 of spades, to be exchanged" or "3 of spades, kept".
 QString marked(const QString &card, bool exchanged);
-// After the bet: the five cards in table order, then the hand's name when one is shown.
-QString dealt(const QStringList &cards, const QString &handName);
-// After the draw: the five cards, the hand's name or that it pays nothing, the win, the balance.
-QString drawn(const QStringList &cards, const QString &handName, qint64 win, qint64 balance);
+// The whole table, as "where am I" tells it. Before the first deal of a game: that a new game
+// began, its balance and the stake chosen. In a round: the five faces in table order (with
+// their marks), the hand's name when one is shown, the stake and the balance. After the draw
+// the hand's name or that it pays nothing, and the win before the balance.
+QString newGame(qint64 balance, qint64 stake);
+QString table(const QStringList &faces, const QString &handName, qint64 stake, std::optional<qint64> win,
+              qint64 balance);
+
+// A Help example: its face-up cards in order, then how many places show the card back.
+QString example(const QStringList &faces, int backs);
+
+// What a value on the Stats tab counts: "Full house, current game", "Full house, total".
+QString currentGameCount(const QString &category);
+QString totalCount(const QString &category);
+// What an amount on the Payoff tab is: "pays for Two pair".
+QString payoffFor(const QString &category);
 
 // A help picture's text read out: its lines, a second column after a comma.
 QString pictureText(const QStringList &lines);
