@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 namespace {
@@ -152,6 +153,47 @@ private slots:
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(spin);
         QCOMPARE(accessible->role(), QAccessible::SpinBox);
         QCOMPARE(accessible->valueInterface()->currentValue().toLongLong(), startSum);
+    }
+
+    // Every value a sighted player reads on the other tabs is reached by Tab and says what it
+    // is; a Help example is told on its button. After a full house drawn and two examples.
+    void valuesReachableWithWhatTheyAre_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("tabStop");
+        QTest::addColumn<QString>("name");          // a pattern
+        QTest::addColumn<QString>("description");   // a pattern
+        QTest::newRow("current game count") << "SSPanel4(5)" << true << "1" << "Full house, current game";
+        QTest::newRow("total count") << "SSPanel6(0)" << true << "0" << "One Pair, total";
+        QTest::newRow("average") << "SSPanel12" << true << "350" << "Average win/turn";
+        QTest::newRow("payoff amount") << "Label8(7)" << true << "10000" << "pays for Royal flush";
+        QTest::newRow("example with a back") << "Command8" << true << "Four of a kind"
+            << "(\\w+) of diamonds, \\1 of hearts, \\1 of clubs, \\1 of spades, then 1 card face down\\.";
+        QTest::newRow("example of five") << "Command9" << true << "Royal flush"
+            << "10 of (\\w+), Jack of \\1, Queen of \\1, King of \\1, Ace of \\1\\.";
+        QTest::newRow("example place") << "Image2(9)" << false << "(\\w+) of \\w+" << "";
+    }
+
+    void valuesReachableWithWhatTheyAre()
+    {
+        QFETCH(QString, control);
+        QFETCH(bool, tabStop);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        TestGame t;
+        t.betWith("JD JS 5H 5C 5S");
+        t.drawWith({});
+        for (const char *example : {"Command8", "Command9"})
+            QTest::mouseClick(t.find<QPushButton>(QString::fromLatin1(example)), Qt::LeftButton);
+
+        QWidget *widget = t.find(control);
+        QCOMPARE(bool(widget->focusPolicy() & Qt::TabFocus), tabStop);
+        const auto whole = [](const QString &pattern) {
+            return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+        };
+        QVERIFY2(whole(name).match(said(widget, QAccessible::Name)).hasMatch(), qPrintable(said(widget, QAccessible::Name)));
+        QVERIFY2(whole(description).match(said(widget, QAccessible::Description)).hasMatch(),
+                 qPrintable(said(widget, QAccessible::Description)));
     }
 
     void everyPictureAndPanelHasAName()

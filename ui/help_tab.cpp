@@ -1,6 +1,7 @@
 #include "ui/help_tab.h"
 
 #include "core/example_hands.h"
+#include "ui/bus_events.h"
 #include "ui/controls.h"
 #include "ui/help_texts.h"
 #include "ui/picture_box.h"
@@ -72,8 +73,8 @@ HelpTab::HelpTab(RandomSource &random, QWidget *parent) : QWidget(parent), m_ran
 
     for (const ExampleButton &b : kExampleButtons) {
         auto *button = commandButton(this, b.number, b.caption, b.left, b.top);
-        connect(button, &QPushButton::clicked, this, [this, category = b.category] {
-            showExample(category);
+        connect(button, &QPushButton::clicked, this, [this, category = b.category, button] {
+            showExample(category, button);
         });
     }
 
@@ -102,12 +103,19 @@ void HelpTab::ClearExampleHand()
         place->setPicture(Picture::of(Picture::Kind::CardBack));
 }
 
-void HelpTab::showExample(int category)
+void HelpTab::showExample(int category, QPushButton *button)
 {
     ClearExampleHand();
     const ExamplePlaces cards = DealExample(category, m_random);
+    QStringList faces;
     for (int p = 0; p < kPositions; ++p) {
-        if (cards[p])
+        if (cards[p]) {
             m_places[p]->setPicture(Picture::card(*cards[p]));
+            faces << m_places[p]->accessibleName();
+        }
     }
+    const QString example = spoken::example(faces, kPositions - int(faces.size()));
+    button->setAccessibleDescription(example);
+    if (button->hasFocus())
+        sendDescriptionChanged(button, example);
 }

@@ -5,6 +5,7 @@
 #include <array>
 
 class PictureBox;
+class QPushButton;
 class RandomSource;
 
 // The "Help" tab: four text topics shown in one picture, and nine buttons that deal a random
@@ -19,7 +20,8 @@ public:
 private:
     // Every example place shows the card back again.
     void ClearExampleHand();
-    void showExample(int category);
+    // Deals an example and tells it on the button that asked for it.
+    void showExample(int category, QPushButton *button);
 
     RandomSource &m_random;
     std::array<PictureBox *, 5> m_places{};   // Image2(5..9): example place - 1

@@ -2,6 +2,7 @@
 
 #include "core/payoff.h"
 #include "ui/controls.h"
+#include "ui/spoken_texts.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -34,6 +35,7 @@ PayoffTab::PayoffTab(const Payoff &payoff, QWidget *parent) : QWidget(parent), m
         m_amounts[i] = named(new QLabel(this), member("Label8", i));
         placeTwips(m_amounts[i], 2880, kRowTop + kRowHeight * i, 855, 375);
         m_amounts[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        readable(m_amounts[i], spoken::payoffFor(QString::fromLatin1(kCategoryNames[i])));
     }
     for (int i = 0; i < 8; ++i) {
         auto *name = named(new QLabel(QString::fromLatin1(kCategoryNames[i]), this),

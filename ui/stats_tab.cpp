@@ -4,6 +4,7 @@
 #include "ui/controls.h"
 #include "ui/palette.h"
 #include "ui/panel.h"
+#include "ui/spoken_texts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -41,6 +42,9 @@ StatsTab::StatsTab(const Statistics &statistics, QWidget *parent)
         placeTwips(m_total[c], 3480, top, 975, 360);
         for (QLabel *panel : {static_cast<QLabel *>(heading), m_current[c], m_total[c]})
             panel->setFont(arial(9.75));
+        const QString category = QString::fromLatin1(rowNames[c]);
+        readable(m_current[c], spoken::currentGameCount(category));
+        readable(m_total[c], spoken::totalCount(category));
     }
 
     auto *averageHeading = named(new Panel(QStringLiteral("Average win/turn"), this), member("SSPanel2", 16));
@@ -49,6 +53,7 @@ StatsTab::StatsTab(const Statistics &statistics, QWidget *parent)
     placeTwips(m_average, 2160, 5040, 1095, 330);
     for (QLabel *panel : {static_cast<QLabel *>(averageHeading), m_average})
         panel->setFont(arial(9.75));
+    readable(m_average, averageHeading->text());
 
     connect(&m_statistics, &Statistics::changed, this, &StatsTab::showStatistics);
 }
