@@ -1,6 +1,8 @@
 #include "support/test_game.h"
 #include "ui/tab_control.h"
 
+#include <QTabBar>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
@@ -194,6 +196,24 @@ private slots:
         QVERIFY2(whole(name).match(said(widget, QAccessible::Name)).hasMatch(), qPrintable(said(widget, QAccessible::Name)));
         QVERIFY2(whole(description).match(said(widget, QAccessible::Description)).hasMatch(),
                  qPrintable(said(widget, QAccessible::Description)));
+    }
+
+    // The tab row holds exactly the six tabs, each a page tab that shows its page when pressed.
+    void tabRowHoldsItsSixTabs()
+    {
+        TestGame t;
+        QAccessibleInterface *row = QAccessible::queryAccessibleInterface(t.game.mainWindow().tabs()->tabBar());
+        QCOMPARE(row->role(), QAccessible::PageTabList);
+        QStringList tabs;
+        for (int i = 0; i < row->childCount(); ++i) {
+            QCOMPARE(row->child(i)->role(), QAccessible::PageTab);
+            QCOMPARE(row->indexOfChild(row->child(i)), i);
+            tabs << row->child(i)->text(QAccessible::Name);
+        }
+        QCOMPARE(tabs, (QStringList{"Game", "Stats", "Hi-score", "Settings", "Payoff", "Help"}));
+        row->child(4)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(t.game.mainWindow().tabs()->currentIndex(), 4);
+        QVERIFY(row->child(4)->state().selected && !row->child(0)->state().selected);
     }
 
     void everyPictureAndPanelHasAName()

@@ -1,8 +1,11 @@
 #include "ui/accessible_roles.h"
 
+#include "ui/accessible_tab_row.h"
 #include "ui/spin_button.h"
+#include "ui/tab_control.h"
 
 #include <QAccessibleWidget>
+#include <QTabBar>
 
 namespace {
 
@@ -29,6 +32,8 @@ QAccessibleInterface *roleFor(const QString &className, QObject *object)
 {
     if (className == QLatin1String("SpinButton"))
         return new SpinButtonAccessible(static_cast<SpinButton *>(object));
+    if (className == QLatin1String("QTabBar") && qobject_cast<TabControl *>(object->parent()))
+        return accessibleTabRow(static_cast<QTabBar *>(object));
     if (className == QLatin1String("StartupWindow"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     return nullptr;

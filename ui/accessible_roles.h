@@ -1,6 +1,6 @@
 #pragma once
 
-// Tells screen readers what two of the game's own controls are, which the toolkit cannot know:
-// the start-up window is a window, and the start-sum arrows are a spin button whose value is
-// the start sum. Safe to call more than once.
+// Tells screen readers what some of the game's own controls are, which the toolkit cannot know:
+// the start-up window is a window, the start-sum arrows are a spin button whose value is the
+// start sum, and the tab control's row holds exactly its tabs. Safe to call more than once.
 void installAccessibleRoles();

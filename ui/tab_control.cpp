@@ -1,5 +1,6 @@
 #include "ui/tab_control.h"
 
+#include "ui/accessible_roles.h"
 #include "ui/bus_events.h"
 
 #include <QPainter>
@@ -55,6 +56,7 @@ private:
 TabControl::TabControl(int rowHeight, QWidget *parent)
     : QWidget(parent), m_tabBar(new EvenTabBar(rowHeight, this)), m_rowHeight(rowHeight)
 {
+    installAccessibleRoles();
     connect(m_tabBar, &QTabBar::currentChanged, this, &TabControl::showPage);
 }
 
