@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 # Questions to the game's accessible tree. "tab CAPTION" shows that tab as a screen reader's
-# user would (the page tab's action); "describe ROLE NAME" prints that control's description,
-# "value ROLE NAME" its value, "where ROLE NAME" its centre on the screen. "last-focus EVENTS" prints the role and name
-# of what the listener's record last saw gain the focus.
+# user would (the page tab's action), "press ROLE NAME" presses that control the same way;
+# "describe ROLE NAME" prints that control's description, "value ROLE NAME" its value, "where
+# ROLE NAME" its centre on the screen; "described TEXT" prints the name of the control that TEXT
+# describes; "tabs" prints the children of the tab row as "role:name" lines. "last-focus EVENTS"
+# prints the role and name of what the listener's record last saw gain the focus.
 import json
 import sys
 
@@ -27,6 +29,17 @@ def find(role, name):
 command, *arguments = sys.argv[1:]
 if command == "tab":
     find("page tab", arguments[0]).queryAction().doAction(0)
+elif command == "press":
+    find(*arguments).queryAction().doAction(0)
+elif command == "described":
+    found = pyatspi.findDescendant(game(), lambda a: a.description == arguments[0])
+    if found is None:
+        sys.exit(f"nothing described as {arguments[0]!r}")
+    print(found.name)
+elif command == "tabs":
+    row = pyatspi.findDescendant(game(), lambda a: a.getRoleName() == "page tab list")
+    for tab in row:
+        print(f"{tab.getRoleName()}:{tab.name}")
 elif command == "describe":
     print(find(*arguments).description)
 elif command == "value":

@@ -103,10 +103,39 @@ five_cards='^([^,]+ of [a-z]+, ){4}[^,.]+ of [a-z]+[.]'
 [[ $(query describe "push button" "Deal") =~ $five_cards ]] || fail "the second bet told no cards"
 log "the focus came back to the round's button"
 
+# Where am I, mid-round: the focused button tells the whole table.
+press "$main_window" 3
+table=$(query describe "push button" "Deal")
+[[ $table =~ ^([^,]+\ of\ [a-z]+,\ ){2}[^,]+\ of\ [a-z]+,\ to\ be\ exchanged,\ ([^,]+\ of\ [a-z]+,\ ){1}[^,.]+\ of\ [a-z]+[.].*\ Bet\ 10[.]\ Balance\ -?[0-9]+[.]$ ]] ||
+    fail "mid-round, where am I on Deal tells \"$table\""
+log "where am I tells the table: $table"
+
+tabs=$(query tabs | paste -sd '|')
+[ "$tabs" = "page tab:Game|page tab:Stats|page tab:Hi-score|page tab:Settings|page tab:Payoff|page tab:Help" ] ||
+    fail "the tab row holds $tabs"
+
+# Every value on the other tabs, with what it is: the name is what the tab shows.
+query tab Stats
+sleep 0.5
+for counted in "One Pair, current game" "Royal flush, total" "Average win/turn"; do
+    value=$(query described "$counted") || fail "no value says it is \"$counted\""
+    [[ $value =~ ^[0-9.]+$ ]] || fail "\"$counted\" reads \"$value\""
+done
+query tab Payoff
+sleep 0.5
+[ "$(query described "pays for Royal flush")" = 10000 ] || fail "the Royal flush amount reads \"$(query described "pays for Royal flush")\""
+log "Stats and Payoff values reachable"
+
 query tab Help
 sleep 0.5
 topic=$(query describe "push button" "How to play") || fail "the help topic button is not reachable"
 [[ $topic == *"First you place a bet"* ]] || fail "the help topic \"How to play\" reads \"$topic\""
 log "help topic text reachable"
+query press "push button" "Four of a kind"
+sleep 0.5
+example=$(query describe "push button" "Four of a kind")
+[[ $example =~ ^([0-9A-Za-z]+)\ of\ diamonds,\ ([0-9A-Za-z]+)\ of\ hearts,\ .*,\ then\ 1\ card\ face\ down[.]$ && ${BASH_REMATCH[1]} = "${BASH_REMATCH[2]}" ]] ||
+    fail "the example \"Four of a kind\" reads \"$example\""
+log "help example told: $example"
 
 log "passed"
