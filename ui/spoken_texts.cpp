@@ -59,6 +59,8 @@ QString example(const QStringList &faces, int backs)
     return backs == 1 ? tr("%1, then 1 card face down.").arg(cards) : tr("%1, then %2 cards face down.").arg(cards).arg(backs);
 }
 
+QString exampleCard(int place) { return tr("example card %1").arg(place); }
+
 QString currentGameCount(const QString &category) { return tr("%1, current game").arg(category); }
 QString totalCount(const QString &category) { return tr("%1, total").arg(category); }
 QString payoffFor(const QString &category) { return tr("pays for %1").arg(category); }

@@ -29,6 +29,8 @@ QString table(const QStringList &faces, const QString &handName, qint64 stake, s
 
 // A Help example: its face-up cards in order, then how many places show the card back.
 QString example(const QStringList &faces, int backs);
+// What an example place is: "example card 3".
+QString exampleCard(int place);   // 1..5
 
 // What a value on the Stats tab counts: "Full house, current game", "Full house, total".
 QString currentGameCount(const QString &category);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Plays a round from the keyboard with the Orca screen reader running, and reads what Orca said
 # from its debug log: the five dealt cards, each mark, and the final cards with the win and the
-# balance. Orca speaks through a speech-dispatcher of the test's own, which needs no sound card.
+# balance; then a new game with its balance, and a Help example hand. Orca speaks through a speech-dispatcher of the test's own, which needs no sound card.
 test_name=orca_speech
 here=$(cd "$(dirname "$0")" && pwd)
 accessibility_tools=(orca speech-dispatcher)
@@ -50,6 +50,21 @@ sleep 1
 press "$main_window" space
 settle "$main_window" "$work/drawn.png"
 sleep 2
+press "$main_window" F2
+sleep 1
+if prompt_shown; then   # the round won a place on the hi-score list
+    wait_for_prompt
+    press "$prompt_window" Return
+    wait_for 10 "the prompt to close" prompt_gone
+fi
+sleep 2
+# A click gives the example's button the focus, where its news is heard.
+read -r x y < <(query where "page tab" Help) || fail "no tab caption Help"
+xdotool mousemove "$x" "$y" click 1
+sleep 1
+read -r x y < <(query where "push button" "Four of a kind") || fail "no button \"Four of a kind\""
+xdotool mousemove "$x" "$y" click 1
+sleep 2
 # A line of speech in the log: SPEECH OUTPUT: 'text'{voice} or, for a key, 'key ' {voice}.
 tail -n +"$((started_at + 1))" "$speech" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{.*/\1/p" >"$work/said.txt"
 
@@ -71,6 +86,11 @@ else:
         problems.append(f"the drawn cards {second} do not keep cards 3 to 5 of {first}")
     if not any(re.search(r"Won \d+, balance \d+\.", line) for line in said):
         problems.append("no win and balance heard")
+if not any(line.endswith("New game. Balance 100, stake 10.") for line in said):
+    problems.append("the new game was not told with its balance")
+examples = [line for line in said if re.fullmatch(r"(\w+) of diamonds, \1 of hearts, \1 of clubs, \1 of spades, then 1 card face down\.", line)]
+if len(examples) != 1:
+    problems.append(f"the example of four of a kind was told {len(examples)} times")
 print("\n".join(problems) or "Orca said: " + " | ".join(said))
 sys.exit(1 if problems else 0)
 PY

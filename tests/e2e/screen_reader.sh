@@ -133,9 +133,9 @@ topic=$(query describe "push button" "How to play") || fail "the help topic butt
 log "help topic text reachable"
 query press "push button" "Four of a kind"
 sleep 0.5
-example=$(query describe "push button" "Four of a kind")
-[[ $example =~ ^([0-9A-Za-z]+)\ of\ diamonds,\ ([0-9A-Za-z]+)\ of\ hearts,\ .*,\ then\ 1\ card\ face\ down[.]$ && ${BASH_REMATCH[1]} = "${BASH_REMATCH[2]}" ]] ||
+example=$(for place in 1 2 3 4 5; do query described "example card $place"; done | paste -sd '|')
+[[ $example =~ ^([0-9A-Za-z]+)\ of\ diamonds\|([0-9A-Za-z]+)\ of\ hearts\|.*\|card\ back$ && ${BASH_REMATCH[1]} = "${BASH_REMATCH[2]}" ]] ||
     fail "the example \"Four of a kind\" reads \"$example\""
-log "help example told: $example"
+log "help example readable: $example"
 
 log "passed"
