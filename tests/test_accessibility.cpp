@@ -194,6 +194,36 @@ private slots:
                  qPrintable(said(widget, QAccessible::Description)));
     }
 
+    // A help topic's picture reads as text, one sentence a line, for a reader going line by line.
+    void helpTopicReadLineByLine_data()
+    {
+        QTest::addColumn<QString>("topic");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("first sentence") << "Command11" << 0 << "First you place a bet, you can bet 10, 20, 30, 40, 100 and 200.";
+        QTest::newRow("second sentence") << "Command11" << 1 << "Click on the circle in front of the wanted bet.";
+        QTest::newRow("two columns") << "Command10" << 4 << "CTRL+F4, terminates the program.";
+    }
+
+    void helpTopicReadLineByLine()
+    {
+        QFETCH(QString, topic);
+        QFETCH(int, line);
+        QFETCH(QString, read);
+        TestGame t;
+        QTest::mouseClick(t.find<QPushButton>(topic), Qt::LeftButton);
+        QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(t.find(QStringLiteral("Image4")))->textInterface();
+        QVERIFY(text);
+        const QStringList lines = text->text(0, text->characterCount()).split(u'\n');
+        QVERIFY(line < lines.size());
+        const int offset = int(lines.mid(0, line).join(u'\n').size()) + (line > 0 ? 1 : 0);
+        int start = -1;
+        int end = -1;
+        QCOMPARE(text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end).trimmed(), read);
+        text->attributes(offset, &start, &end);
+        QCOMPARE((QList<int>{start, end}), (QList<int>{0, text->characterCount()}));
+    }
+
     // The tab row holds exactly the six tabs, each a page tab that shows its page when pressed.
     void tabRowHoldsItsSixTabs()
     {

@@ -1,6 +1,8 @@
 #include "ui/accessible_roles.h"
 
+#include "ui/accessible_picture.h"
 #include "ui/accessible_tab_row.h"
+#include "ui/picture_box.h"
 #include "ui/spin_button.h"
 #include "ui/tab_control.h"
 
@@ -34,6 +36,8 @@ QAccessibleInterface *roleFor(const QString &className, QObject *object)
         return new SpinButtonAccessible(static_cast<SpinButton *>(object));
     if (className == QLatin1String("QTabBar") && qobject_cast<TabControl *>(object->parent()))
         return accessibleTabRow(static_cast<QTabBar *>(object));
+    if (className == QLatin1String("PictureBox"))
+        return accessiblePicture(static_cast<PictureBox *>(object));
     if (className == QLatin1String("StartupWindow"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     return nullptr;

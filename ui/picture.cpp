@@ -56,6 +56,11 @@ QSize Picture::size() const
     return {0, 0};
 }
 
+QStringList Picture::textLines() const
+{
+    return m_kind == Kind::AboutText ? drawing::aboutTextLines() : helpTopicLines(m_kind);
+}
+
 QString Picture::accessibleName() const
 {
     switch (m_kind) {

@@ -48,6 +48,8 @@ public:
     QSize size() const;
     // What a screen reader says for it, e.g. "Queen of hearts" or "card back".
     QString accessibleName() const;
+    // The text a picture of text shows, line by line (help topics, About); empty for others.
+    QStringList textLines() const;
 
     // Draws the picture scaled into target; an empty picture draws nothing.
     void paint(QPainter &painter, const QRectF &target) const;

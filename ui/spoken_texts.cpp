@@ -1,6 +1,7 @@
 #include "ui/spoken_texts.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace spoken {
 namespace {
@@ -69,8 +70,10 @@ QString pictureText(const QStringList &lines)
 {
     QStringList read;
     for (const QString &line : lines) {
-        if (!line.trimmed().isEmpty())
-            read << QString(line).replace(QLatin1Char('\t'), QStringLiteral(", ")).simplified();
+        if (!line.trimmed().isEmpty()) {
+            static const QRegularExpression sentenceEnd(QStringLiteral("(?<=[.!?]) +(?=\\S)"));
+            read << QString(line).replace(QLatin1Char('\t'), QStringLiteral(", ")).simplified().split(sentenceEnd);
+        }
     }
     return read.join(QLatin1Char('\n'));
 }

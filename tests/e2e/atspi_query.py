@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # Questions to the game's accessible tree. "tab CAPTION" shows that tab as a screen reader's
 # user would (the page tab's action), "press ROLE NAME" presses that control the same way;
-# "describe ROLE NAME" prints that control's description, "value ROLE NAME" its value, "where
+# "describe ROLE NAME" prints that control's description, "text ROLE NAME" its text, "value ROLE NAME" its value, "where
 # ROLE NAME" its centre on the screen; "described TEXT" prints the name of the control that TEXT
 # describes; "tabs" prints the children of the tab row as "role:name" lines. "last-focus EVENTS"
 # prints the role and name of what the listener's record last saw gain the focus.
@@ -40,6 +40,8 @@ elif command == "tabs":
     row = pyatspi.findDescendant(game(), lambda a: a.getRoleName() == "page tab list")
     for tab in row:
         print(f"{tab.getRoleName()}:{tab.name}")
+elif command == "text":
+    print(find(*arguments).queryText().getText(0, -1))
 elif command == "describe":
     print(find(*arguments).description)
 elif command == "value":

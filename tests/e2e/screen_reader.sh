@@ -130,7 +130,11 @@ query tab Help
 sleep 0.5
 topic=$(query describe "push button" "How to play") || fail "the help topic button is not reachable"
 [[ $topic == *"First you place a bet"* ]] || fail "the help topic \"How to play\" reads \"$topic\""
-log "help topic text reachable"
+query press "push button" "Keyboard"
+sleep 0.5
+second_line=$(query text filler Keyboard | sed -n 2p)
+[ "$second_line" = "To bet or to deal you can use SPACE BAR." ] || fail "the Keyboard topic's second line reads \"$second_line\""
+log "help topic text reachable, line by line"
 query press "push button" "Four of a kind"
 sleep 0.5
 example=$(for place in 1 2 3 4 5; do query described "example card $place"; done | paste -sd '|')
