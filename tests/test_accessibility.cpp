@@ -4,6 +4,7 @@
 #include <QTabBar>
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QRegularExpression>
@@ -222,6 +223,29 @@ private slots:
         QCOMPARE(text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end).trimmed(), read);
         text->attributes(offset, &start, &end);
         QCOMPARE((QList<int>{start, end}), (QList<int>{0, text->characterCount()}));
+    }
+
+    // A menu command tells its access key and its shortcut, in the form screen readers parse.
+    void menuCommandsTellTheirShortcuts_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("New") << "n" << "New" << "N;;F2";
+        QTest::newRow("Exit") << "ex" << "Exit" << "E;;Ctrl+F4";
+    }
+
+    void menuCommandsTellTheirShortcuts()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, name);
+        QFETCH(QString, keys);
+        TestGame t;
+        QAccessibleInterface *item = QAccessible::queryAccessibleInterface(t.window().findChild<QAction *>(action));
+        QVERIFY(item);
+        QCOMPARE(item->role(), QAccessible::MenuItem);
+        QCOMPARE(item->text(QAccessible::Name), name);
+        QCOMPARE(item->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()), QStringList{keys});
     }
 
     // The tab row holds exactly the six tabs, each a page tab that shows its page when pressed.

@@ -1,5 +1,6 @@
 #include "ui/accessible_roles.h"
 
+#include "ui/accessible_menu_item.h"
 #include "ui/accessible_picture.h"
 #include "ui/accessible_tab_row.h"
 #include "ui/picture_box.h"
@@ -7,6 +8,7 @@
 #include "ui/tab_control.h"
 
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QTabBar>
 
 namespace {
@@ -36,6 +38,8 @@ QAccessibleInterface *roleFor(const QString &className, QObject *object)
         return new SpinButtonAccessible(static_cast<SpinButton *>(object));
     if (className == QLatin1String("QTabBar") && qobject_cast<TabControl *>(object->parent()))
         return accessibleTabRow(static_cast<QTabBar *>(object));
+    if (className == QLatin1String("QAction"))
+        return accessibleMenuCommand(static_cast<QAction *>(object));
     if (className == QLatin1String("PictureBox"))
         return accessiblePicture(static_cast<PictureBox *>(object));
     if (className == QLatin1String("StartupWindow"))
