@@ -32,6 +32,19 @@ public:
     QVariant minimumStepSize() const override { return {}; }
 };
 
+// The start-up window is the program's only window while it shows, so it counts as the active
+// one, although the window system never activates a window without a title bar.
+class StartupWindowAccessible : public QAccessibleWidget {
+public:
+    explicit StartupWindowAccessible(QWidget *window) : QAccessibleWidget(window, QAccessible::Window) {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.active = widget()->isVisible();
+        return state;
+    }
+};
+
 QAccessibleInterface *roleFor(const QString &className, QObject *object)
 {
     if (className == QLatin1String("SpinButton"))
@@ -43,7 +56,7 @@ QAccessibleInterface *roleFor(const QString &className, QObject *object)
     if (className == QLatin1String("PictureBox"))
         return accessiblePicture(static_cast<PictureBox *>(object));
     if (className == QLatin1String("StartupWindow"))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+        return new StartupWindowAccessible(static_cast<QWidget *>(object));
     return nullptr;
 }
 

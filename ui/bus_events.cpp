@@ -16,10 +16,10 @@ constexpr auto kBusConnection = "a11y";
 constexpr auto kObjectPathPrefix = "/org/a11y/atspi/accessible/";
 constexpr auto kRootPath = "/org/a11y/atspi/accessible/root";
 
-// Sends one object event from `control`'s object: kind ("PropertyChange", "StateChanged"), its
-// detail, two numbers and a value.
-void sendObjectEvent(QWidget *control, const QString &kind, const QString &detail, int number,
-                     const QVariant &value)
+// Sends one event from `control`'s object: its family ("Object", "Window"), kind
+// ("PropertyChange", "StateChanged", "Activate"), detail, a number and a value.
+void sendEvent(QWidget *control, const char *family, const QString &kind, const QString &detail, int number,
+               const QVariant &value)
 {
     if (!QAccessible::isActive())
         return;
@@ -37,7 +37,8 @@ void sendObjectEvent(QWidget *control, const QString &kind, const QString &detai
     application << bus.baseService() << QDBusObjectPath(QString::fromLatin1(kRootPath));
     application.endStructure();
 
-    QDBusMessage event = QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"), kind);
+    QDBusMessage event = QDBusMessage::createSignal(
+        path, QStringLiteral("org.a11y.atspi.Event.") + QLatin1String(family), kind);
     event << detail << number << 0 << QVariant::fromValue(QDBusVariant(value)) << QVariant::fromValue(application);
     bus.send(event);
 }
@@ -46,7 +47,7 @@ void sendObjectEvent(QWidget *control, const QString &kind, const QString &detai
 
 void sendDescriptionChanged(QWidget *control, const QString &news)
 {
-    sendObjectEvent(control, QStringLiteral("PropertyChange"), QStringLiteral("accessible-description"), 0, news);
+    sendEvent(control, "Object", QStringLiteral("PropertyChange"), QStringLiteral("accessible-description"), 0, news);
 }
 
 void sendShown(QWidget *root)
@@ -61,6 +62,12 @@ void sendShown(QWidget *root)
         if (!control->isVisible())
             continue;
         for (const char *state : {"visible", "showing"})
-            sendObjectEvent(control, QStringLiteral("StateChanged"), QString::fromLatin1(state), 1, 0);
+            sendEvent(control, "Object", QStringLiteral("StateChanged"), QString::fromLatin1(state), 1, 0);
     }
+}
+
+void sendWindowActivated(QWidget *window)
+{
+    sendEvent(window, "Object", QStringLiteral("StateChanged"), QStringLiteral("active"), 1, 0);
+    sendEvent(window, "Window", QStringLiteral("Activate"), QString(), 0, 0);
 }

@@ -18,3 +18,7 @@ void sendDescriptionChanged(QWidget *control, const QString &news);
 // states it read while a window or tab page was hidden, and Qt tells only the shown widget
 // itself, so without this the screen reader's review would skip the controls inside it.
 void sendShown(QWidget *root);
+
+// Tells that `window` became the active window, for a window the window system never activates
+// (the start-up window): a screen reader then reads it out.
+void sendWindowActivated(QWidget *window);

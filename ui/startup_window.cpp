@@ -1,6 +1,7 @@
 #include "ui/startup_window.h"
 
 #include "ui/accessible_roles.h"
+#include "ui/bus_events.h"
 #include "ui/controls.h"
 #include "ui/picture.h"
 
@@ -55,6 +56,13 @@ void StartupWindow::paintEvent(QPaintEvent *)
         painter.setRenderHint(QPainter::Antialiasing);
         picture.paint(painter, QRectF(corner, picture.size()));
     }
+}
+
+void StartupWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Read out by a screen reader as it appears, once it is on the screen.
+    QMetaObject::invokeMethod(this, [this] { sendWindowActivated(this); }, Qt::QueuedConnection);
 }
 
 void StartupWindow::timerTick()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays a round from the keyboard with the Orca screen reader running, and reads what Orca said
 # from its debug log: the five dealt cards, each mark, and the final cards with the win and the
-# balance; then a new game with its balance, and a Help example hand. Orca speaks through a speech-dispatcher of the test's own, which needs no sound card.
+# balance; then a new game with its balance, and a Help example hand. The start-up window is
+# read out as it appears. Orca speaks through a speech-dispatcher of the test's own, which needs no sound card.
 test_name=orca_speech
 here=$(cd "$(dirname "$0")" && pwd)
 accessibility_tools=(orca speech-dispatcher)
@@ -34,8 +35,11 @@ wait_for 60 "Orca to start" orca_ready
 grep -q "SPEECH: Using speech server" "$speech" || fail "Orca found no speech server (its log: $speech)"
 log "Orca is running"
 
+launched_at=$(wc -l <"$speech")
 start_game
 wait_for_main_window
+tail -n +"$((launched_at + 1))" "$speech" | grep -q "SPEECH OUTPUT: 'Quintdraw is starting" ||
+    fail "Orca did not read out the start-up window (its log: $speech)"
 wait_for 30 "the game on the accessibility bus" game_on_bus
 activate "$main_window"
 sleep 2
