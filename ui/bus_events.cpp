@@ -18,17 +18,18 @@ constexpr auto kRootPath = "/org/a11y/atspi/accessible/root";
 
 // Sends one event from `control`'s object: its family ("Object", "Window"), kind
 // ("PropertyChange", "StateChanged", "Activate"), detail, a number and a value.
-void sendEvent(QWidget *control, const char *family, const QString &kind, const QString &detail, int number,
+// False when there was nobody to tell: no accessibility bus connected (yet).
+bool sendEvent(QWidget *control, const char *family, const QString &kind, const QString &detail, int number,
                const QVariant &value)
 {
     if (!QAccessible::isActive())
-        return;
+        return false;
     QDBusConnection bus(QString::fromLatin1(kBusConnection));
     if (!bus.isConnected())
-        return;
+        return false;
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
     if (!accessible)
-        return;
+        return false;
     const QString path = QString::fromLatin1(kObjectPathPrefix) + QString::number(QAccessible::uniqueId(accessible));
 
     // The application's root as the event's last member: a (bus name, object path) pair.
@@ -40,7 +41,7 @@ void sendEvent(QWidget *control, const char *family, const QString &kind, const 
     QDBusMessage event = QDBusMessage::createSignal(
         path, QStringLiteral("org.a11y.atspi.Event.") + QLatin1String(family), kind);
     event << detail << number << 0 << QVariant::fromValue(QDBusVariant(value)) << QVariant::fromValue(application);
-    bus.send(event);
+    return bus.send(event);
 }
 
 } // namespace
@@ -66,8 +67,9 @@ void sendShown(QWidget *root)
     }
 }
 
-void sendWindowActivated(QWidget *window)
+bool sendWindowActivated(QWidget *window)
 {
-    sendEvent(window, "Object", QStringLiteral("StateChanged"), QStringLiteral("active"), 1, 0);
-    sendEvent(window, "Window", QStringLiteral("Activate"), QString(), 0, 0);
+    // Its state already says active; a state-change event besides would make a screen reader take
+    // the window as active before the activation, which it would then skip as nothing new.
+    return sendEvent(window, "Window", QStringLiteral("Activate"), QString(), 0, 0);
 }

@@ -20,5 +20,6 @@ void sendDescriptionChanged(QWidget *control, const QString &news);
 void sendShown(QWidget *root);
 
 // Tells that `window` became the active window, for a window the window system never activates
-// (the start-up window): a screen reader then reads it out.
-void sendWindowActivated(QWidget *window);
+// (the start-up window): a screen reader then reads it out. False while no accessibility bus is
+// connected, which Qt does only a moment after the program starts.
+bool sendWindowActivated(QWidget *window);

@@ -5,6 +5,7 @@
 #include "ui/controls.h"
 #include "ui/picture.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QTimer>
 #include <qdrawutil.h>
@@ -61,8 +62,16 @@ void StartupWindow::paintEvent(QPaintEvent *)
 void StartupWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    // Read out by a screen reader as it appears, once it is on the screen.
-    QMetaObject::invokeMethod(this, [this] { sendWindowActivated(this); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &StartupWindow::tellShown, Qt::QueuedConnection);
+}
+
+// Read out by a screen reader as it appears; the program reaches the accessibility bus a moment
+// after its start, so the news waits for it while the window shows.
+void StartupWindow::tellShown()
+{
+    constexpr int kRetryMs = 100;
+    if (isVisible() && !sendWindowActivated(this) && QAccessible::isActive())
+        QTimer::singleShot(kRetryMs, this, &StartupWindow::tellShown);
 }
 
 void StartupWindow::timerTick()

@@ -23,6 +23,7 @@ protected:
 
 private:
     void timerTick();
+    void tellShown();
 
     QTimer *m_timer;
 };
