@@ -7,6 +7,7 @@
 #include "records/file_keeper.h"
 #include "records/hiscore_file.h"
 #include "records/hiscores.h"
+#include "records/records_lock.h"
 #include "records/settings.h"
 #include "records/settings_file.h"
 #include "records/statistics.h"
@@ -38,13 +39,25 @@ void fill(Records &records, int version)
     records.settings.setDefaultName(version == 0 ? QStringLiteral("Ann") : QStringLiteral("Börje B."));
 }
 
+// Each version is saved whole, whatever another program saved meanwhile.
 bool saveKept(const Records &records, const QDir &folder, FileKeeper &hiKeeper, FileKeeper &cfgKeeper)
 {
     const QString hi = folder.filePath(QStringLiteral("hi.dat"));
     const QString cfg = folder.filePath(QStringLiteral("cfg.dat"));
+    const auto readHiScores = [&] {
+        HiScores found;
+        return LoadHiScores(found, hi);
+    };
+    const auto readSettings = [&] {
+        Records found;
+        return LoadSettings(found.settings, found.statistics, cfg);
+    };
     QString error;
-    if (hiKeeper.readyToReplace(hi, &error) && SaveHiScores(records.hiScores, hi, &error)
-        && cfgKeeper.readyToReplace(cfg, &error) && SaveSettings(records.settings, records.statistics, cfg, &error))
+    const RecordsLock lock(folder.path());
+    if (hiKeeper.save(hi, readHiScores, [&](QString *why) { return SaveHiScores(records.hiScores, hi, why); }, &error)
+        && cfgKeeper.save(cfg, readSettings,
+                          [&](QString *why) { return SaveSettings(records.settings, records.statistics, cfg, why); },
+                          &error))
         return true;
     std::fprintf(stderr, "%s\n", qPrintable(error));
     return false;
@@ -61,8 +74,12 @@ int main(int argc, char **argv)
     const QDir folder(args[1]);
     if (args[2] == QStringLiteral("save") && args.size() == 4) {
         Records found;
-        FileKeeper hiKeeper(LoadHiScores(found.hiScores, folder.filePath(QStringLiteral("hi.dat"))));
-        FileKeeper cfgKeeper(LoadSettings(found.settings, found.statistics, folder.filePath(QStringLiteral("cfg.dat"))));
+        const QString hi = folder.filePath(QStringLiteral("hi.dat"));
+        const QString cfg = folder.filePath(QStringLiteral("cfg.dat"));
+        const FileStamp hiStamp = FileStamp::of(hi);
+        FileKeeper hiKeeper(LoadHiScores(found.hiScores, hi), hiStamp);
+        const FileStamp cfgStamp = FileStamp::of(cfg);
+        FileKeeper cfgKeeper(LoadSettings(found.settings, found.statistics, cfg), cfgStamp);
         Records records;
         fill(records, args[3].toInt());
         return saveKept(records, folder, hiKeeper, cfgKeeper) ? 0 : 1;
@@ -73,8 +90,8 @@ int main(int argc, char **argv)
     fill(versions[0], 0);
     fill(versions[1], 1);
     for (long round = 0;; ++round) {
-        FileKeeper hiKeeper(FileCondition::AsWritten);
-        FileKeeper cfgKeeper(FileCondition::AsWritten);
+        FileKeeper hiKeeper(FileCondition::AsWritten, FileStamp::of(folder.filePath(QStringLiteral("hi.dat"))));
+        FileKeeper cfgKeeper(FileCondition::AsWritten, FileStamp::of(folder.filePath(QStringLiteral("cfg.dat"))));
         if (!saveKept(versions[round % 2], folder, hiKeeper, cfgKeeper))
             return 1;
         if (round == 0) {
