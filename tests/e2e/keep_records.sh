@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A cut hi.dat and a cfg.dat that cannot be read (a folder stands in its place): a notice tells
 # of both after start-up; Ctrl+F4 keeps the cut file's bytes as hi.dat.bak before writing hi.dat,
-# then refuses to replace cfg.dat and says why; "Leave without saving", chosen from the keyboard, ends the game with cfg.dat untouched.
+# then refuses to replace cfg.dat and says why; "Leave without saving", chosen from the keyboard,
+# ends the game with cfg.dat untouched.
 test_name=keep_records
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
