@@ -174,6 +174,16 @@ bool replaceInPlace(const QString &target, const FillFile &fill, QString &reason
     return ok;
 }
 
+// A sticky folder lets only the owner of a file (or of the folder) rename over it; such a file is
+// written in place, which must not write through a second name kept for its old bytes.
+bool renameRefused(const QString &target, const struct stat &file)
+{
+    struct stat folder {};
+    const uid_t user = ::geteuid();
+    return ::stat(native(folderOf(target)).constData(), &folder) == 0 && (folder.st_mode & S_ISVTX) != 0
+        && user != 0 && file.st_uid != user && folder.st_uid != user;
+}
+
 } // namespace
 
 QString finalTarget(const QString &path)
@@ -211,11 +221,12 @@ bool keepFileAs(const QString &path, const QString &keptPath, QString *error)
     const QString kept = finalTarget(keptPath);
     struct stat sourceFound {};
     struct stat keptFound {};
-    if (::stat(native(source).constData(), &sourceFound) == 0 && ::stat(native(kept).constData(), &keptFound) == 0
-        && sourceFound.st_dev == keptFound.st_dev && sourceFound.st_ino == keptFound.st_ino)
+    const bool sourceFile = ::stat(native(source).constData(), &sourceFound) == 0;
+    if (sourceFile && ::stat(native(kept).constData(), &keptFound) == 0 && sourceFound.st_dev == keptFound.st_dev
+        && sourceFound.st_ino == keptFound.st_ino)
         return true;
-    QString name = newFileName(kept);
-    if (::link(native(source).constData(), native(name).constData()) == 0) {
+    const QString name = newFileName(kept);
+    if (sourceFile && !renameRefused(source, sourceFound) && ::link(native(source).constData(), native(name).constData()) == 0) {
         if (std::rename(native(name).constData(), native(kept).constData()) == 0) {
             syncFolder(folderOf(kept));
             return true;

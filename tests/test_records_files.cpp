@@ -187,16 +187,24 @@ private slots:
     }
 
     // The folder forbids new files, the files allow writing: only a file needing no copy is replaced.
+    // A shared sticky folder allows new files but refuses to rename over another user's file: both
+    // files are written in place, after a copy of a damaged one.
     void readOnlyFolder_data()
     {
         QTest::addColumn<bool>("damaged");
-        QTest::newRow("as written") << false;
-        QTest::newRow("damaged, no room for a copy") << true;
+        QTest::addColumn<bool>("sticky");
+        QTest::newRow("as written") << false << false;
+        QTest::newRow("damaged, no room for a copy") << true << false;
+        QTest::newRow("sticky, as written") << false << true;
+        QTest::newRow("sticky, damaged") << true << true;
     }
     void readOnlyFolder()
     {
         QFETCH(bool, damaged);
+        QFETCH(bool, sticky);
         const bool root = geteuid() == 0;
+        if (sticky && !root)
+            QSKIP("only root can leave files of its own for another user to write");
         if (root && QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
             QSKIP("setpriv is needed to drop root's right to write anywhere");
         const auto [hi0, cfg0] = version(0);
@@ -213,7 +221,7 @@ private slots:
         writeBytes(cfg, cfg0);
         QCOMPARE(::chmod(qPrintable(home.path()), 0755), 0);
         QCOMPARE(::chmod(qPrintable(program), 0755), 0);
-        QCOMPARE(::chmod(qPrintable(folder), root ? 0755 : 0555), 0);
+        QCOMPARE(::chmod(qPrintable(folder), sticky ? 01777 : root ? 0755 : 0555), 0);
         QProcess save;
         if (root) {
             // nobody: may write the files it owns, not the folder root owns; it may not read a
@@ -222,8 +230,13 @@ private slots:
             environment.remove(QStringLiteral("LSAN_OPTIONS"));
             environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
             save.setProcessEnvironment(environment);
-            QCOMPARE(::chown(qPrintable(hi), 65534, 65534), 0);
-            QCOMPARE(::chown(qPrintable(cfg), 65534, 65534), 0);
+            if (sticky) {
+                QCOMPARE(::chmod(qPrintable(hi), 0666), 0);
+                QCOMPARE(::chmod(qPrintable(cfg), 0666), 0);
+            } else {
+                QCOMPARE(::chown(qPrintable(hi), 65534, 65534), 0);
+                QCOMPARE(::chown(qPrintable(cfg), 65534, 65534), 0);
+            }
             save.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
                                                    QStringLiteral("--clear-groups"), program, folder,
                                                    QStringLiteral("save"), QStringLiteral("1")});
@@ -232,11 +245,16 @@ private slots:
         }
         QVERIFY(save.waitForFinished(60000));
         ::chmod(qPrintable(folder), 0755);
-        QCOMPARE(save.exitCode() == 0, !damaged);
-        QCOMPARE(readBytes(hi), damaged ? hiFound : hi1);
-        QCOMPARE(readBytes(cfg), damaged ? cfg0 : cfg1);
-        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList({QStringLiteral("cfg.dat"), QStringLiteral("hi.dat")}));
+        const bool saved = sticky || !damaged;
+        QCOMPARE(save.exitCode() == 0, saved);
+        QCOMPARE(readBytes(hi), saved ? hi1 : hiFound);
+        QCOMPARE(readBytes(cfg), saved ? cfg1 : cfg0);
+        QStringList names{QStringLiteral("cfg.dat"), QStringLiteral("hi.dat")};
+        if (sticky && damaged) {
+            names.append(QStringLiteral("hi.dat.bak"));
+            QCOMPARE(readBytes(hi + QStringLiteral(".bak")), hiFound);
+        }
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), names);
     }
 
     // Killed at any moment of saving, each file is one whole version and nothing else is left.
