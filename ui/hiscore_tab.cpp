@@ -4,6 +4,8 @@
 #include "ui/palette.h"
 #include "ui/picture_box.h"
 
+#include <QAccessible>
+#include <QEvent>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -60,6 +62,23 @@ HiScoreTab::HiScoreTab(QWidget *parent) : QWidget(parent)
     reset->setFont(arial(12));
     reset->setAutoDefault(false);
     connect(reset, &QPushButton::clicked, this, &HiScoreTab::resetPressed);
+    m_list->installEventFilter(this);
+}
+
+bool HiScoreTab::eventFilter(QObject *watched, QEvent *event)
+{
+    // The list names its current entry once the focus is in (a Tab makes the first one current),
+    // for a screen reader announces a list's focus without it.
+    if (watched == m_list && event->type() == QEvent::FocusIn) {
+        QMetaObject::invokeMethod(this, [this] {
+            if (QAccessible::isActive() && m_list->hasFocus() && m_list->currentRow() >= 0) {
+                QAccessibleEvent focus(m_list, QAccessible::Focus);
+                focus.setChild(m_list->currentRow());
+                QAccessible::updateAccessibility(&focus);
+            }
+        }, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HiScoreTab::showLines(const QStringList &lines)

@@ -17,6 +17,10 @@ public:
 signals:
     void resetPressed();
 
+protected:
+    // Tells a screen reader the current entry as the list takes the focus.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QListWidget *m_list;
 };

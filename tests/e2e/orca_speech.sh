@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays a round from the keyboard with the Orca screen reader running, and reads what Orca said
 # from its debug log: the five dealt cards, each mark, and the final cards with the win and the
-# balance; then a new game with its balance, and a Help example hand. The start-up window is
+# balance; then a new game with its balance, a Help example hand and the hi-score list's first
+# entry. The start-up window is
 # read out as it appears. Orca speaks through a speech-dispatcher of the test's own, which needs no sound card.
 test_name=orca_speech
 here=$(cd "$(dirname "$0")" && pwd)
@@ -69,6 +70,12 @@ sleep 1
 read -r x y < <(query where "push button" "Four of a kind") || fail "no button \"Four of a kind\""
 xdotool mousemove "$x" "$y" click 1
 sleep 2
+# Tab from the tab row enters the hi-score list, which names its current entry.
+read -r x y < <(query where "page tab" Hi-score) || fail "no tab caption Hi-score"
+xdotool mousemove "$x" "$y" click 1
+sleep 1
+press "$main_window" Tab
+sleep 2
 # A line of speech in the log: SPEECH OUTPUT: 'text'{voice} or, for a key, 'key ' {voice}.
 tail -n +"$((started_at + 1))" "$speech" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{.*/\1/p" >"$work/said.txt"
 
@@ -92,6 +99,8 @@ else:
         problems.append("no win and balance heard")
 if not any(line.endswith("New game. Balance 100, stake 10.") for line in said):
     problems.append("the new game was not told with its balance")
+if not any(re.fullmatch(r"1\s+\S+\s+-?\d+\.", line) for line in said):
+    problems.append("the hi-score list did not name its first entry")
 examples = [line for line in said if re.fullmatch(r"(\w+) of diamonds, \1 of hearts, \1 of clubs, \1 of spades, then 1 card face down\.", line)]
 if len(examples) != 1:
     problems.append(f"the example of four of a kind was told {len(examples)} times")
