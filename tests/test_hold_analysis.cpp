@@ -1,3 +1,4 @@
+#include "core/best_play.h"
 #include "core/classifier.h"
 #include "core/hold_analysis.h"
 #include "core/payoff.h"
@@ -9,9 +10,11 @@
 #include <random>
 #include <vector>
 
+Q_DECLARE_METATYPE(DrawRules)
+
 namespace {
 
-using Counts = std::array<qint64, kCategories + 1>;
+using Counts = CategoryCounts;
 
 // The slow, obvious way: deal every possible draw into the exchanged positions and classify
 // the final hand with the game's classifier.
@@ -48,7 +51,7 @@ Counts countByDealing(const Hand &dealt, unsigned hold)
 
 void compareWithDealing(const Hand &dealt)
 {
-    const auto holds = countHolds(dealt);
+    const auto holds = countHolds(dealt, gameRules(Payoff(), 1));
     for (unsigned hold = 0; hold < kHolds; ++hold) {
         const Counts expected = countByDealing(dealt, hold);
         if (holds[hold].counts != expected)
@@ -58,6 +61,14 @@ void compareWithDealing(const Hand &dealt)
             total += count;
         QCOMPARE(holds[hold].draws, total);
     }
+}
+
+DrawRules jacksOrBetter96()
+{
+    DrawRules rules;
+    rules.wins = {1, 2, 3, 4, 6, 9, 25, 50, 800};
+    rules.wheelIsStraight = true;
+    return rules;
 }
 
 } // namespace
@@ -70,6 +81,10 @@ private slots:
     void randomHandsEqualDealing();
     void bestAndWorth_data();
     void bestAndWorth();
+    void publishedWorths_data();
+    void publishedWorths();
+    void publishedBestPlay_data();
+    void publishedBestPlay();
 };
 
 void TestHoldAnalysis::countsEqualDealing_data()
@@ -138,6 +153,61 @@ void TestHoldAnalysis::bestAndWorth()
     for (int category = 0; category < kCategories; ++category)
         wins += dealing[category] * payoff.winFor(category, units);
     QCOMPARE(none.totalWin, wins);
+}
+
+void TestHoldAnalysis::publishedWorths_data()
+{
+    QTest::addColumn<QString>("cards");
+    QTest::addColumn<unsigned>("hold");
+    QTest::addColumn<qint64>("numerator");
+    QTest::addColumn<qint64>("denominator");
+    QTest::newRow("four to a royal") << "KH QH JH TH 2S" << 0b01111U << qint64(925) << qint64(47);
+    QTest::newRow("four to a straight flush") << "QH JH TH 9H 8S" << 0b01111U << qint64(168) << qint64(47);
+    QTest::newRow("its straight, worth more") << "QH JH TH 9H 8S" << kKeepAll << qint64(4) << qint64(1);
+}
+
+// Single holds at 9/6 Jacks or Better, as published.
+void TestHoldAnalysis::publishedWorths()
+{
+    QFETCH(QString, cards);
+    QFETCH(unsigned, hold);
+    QFETCH(qint64, numerator);
+    QFETCH(qint64, denominator);
+    const HoldValue value = analyseHand(hand(qPrintable(cards)), jacksOrBetter96()).holds[hold];
+    QCOMPARE(value.totalWin * denominator, numerator * value.draws);
+}
+
+void TestHoldAnalysis::publishedBestPlay_data()
+{
+    QTest::addColumn<DrawRules>("rules");
+    QTest::addColumn<qint64>("numerator");
+    QTest::addColumn<qint64>("denominator");
+    QTest::addColumn<QList<qint64>>("counts");   // One Pair .. Royal flush, none; out of `denominator`
+    QTest::newRow("9/6 jacks or better") << jacksOrBetter96() << Q_INT64_C(1653526326983) << Q_INT64_C(1661102543100)
+        << QList<qint64>{356447740914, 214745513679, 123666922527, 18653130482, 18296232180,
+                         19122956883, 3924430647, 181573608, 41126022, 906022916158};
+    QTest::newRow("this game") << gameRules(Payoff(), 1) << Q_INT64_C(216956254069) << Q_INT64_C(138425211925)
+                               << QList<qint64>{};
+}
+
+// Best play over every deal; the counts depend on which of equally worth holds is taken.
+void TestHoldAnalysis::publishedBestPlay()
+{
+#if !defined(NDEBUG) || defined(__SANITIZE_ADDRESS__)
+    QSKIP("every deal of a table: checked in the Release build only");
+#endif
+    QFETCH(DrawRules, rules);
+    QFETCH(qint64, numerator);
+    QFETCH(qint64, denominator);
+    QFETCH(QList<qint64>, counts);
+    const BestPlay play = bestPlayHandByHand(rules);
+    QCOMPARE(qint64(play.tableReturn.numerator), numerator);
+    QCOMPARE(qint64(play.tableReturn.denominator), denominator);
+    if (counts.isEmpty())
+        return;
+    QCOMPARE(kFinalHands % denominator, 0);
+    for (int category = 0; category <= kCategories; ++category)
+        QCOMPARE(play.counts[category], counts[category] * (kFinalHands / denominator));
 }
 
 QTEST_APPLESS_MAIN(TestHoldAnalysis)

@@ -1,0 +1,69 @@
+#include "core/draw_rules.h"
+
+#include <bit>
+
+namespace {
+
+constexpr quint64 kNibbleOnes = 0x1111111111111111ULL;
+constexpr quint64 kNibbleLow = 0x7777777777777777ULL;
+constexpr unsigned kRoyalRun = 0x1F00;   // ten to ace
+
+// The top bit of every nibble of `counts` that holds exactly `times`.
+constexpr quint64 nibblesHolding(quint64 counts, int times)
+{
+    const quint64 diff = counts ^ (kNibbleOnes * quint64(times));
+    return ~(((diff & kNibbleLow) + kNibbleLow) | diff | kNibbleLow);
+}
+
+// Runs by their lowest rank, two to ten, then the wheel, which counts only under its rule.
+constexpr std::array<unsigned, 10> kRuns{0x1F, 0x3E, 0x7C, 0xF8, 0x1F0, 0x3E0, 0x7C0, 0xF80, kRoyalRun, 0x100F};
+
+} // namespace
+
+const std::array<unsigned, 10> &DrawRules::straightRuns() const
+{
+    return kRuns;
+}
+
+int DrawRules::runsContaining(unsigned rankBits) const
+{
+    int runs = 0;
+    for (int i = 0; i < straightRunCount(); ++i)
+        runs += (rankBits & ~kRuns[i]) == 0;
+    return runs;
+}
+
+int DrawRules::rankCategory(quint64 nibbleCounts) const
+{
+    if (nibblesHolding(nibbleCounts, 4))
+        return 6;
+    const quint64 threes = nibblesHolding(nibbleCounts, 3);
+    const quint64 pairs = nibblesHolding(nibbleCounts, 2);
+    if (threes)
+        return pairs ? 5 : 2;
+    if (pairs) {
+        if (std::popcount(pairs) == 2)
+            return 1;
+        return (63 - std::countl_zero(pairs)) / 4 >= lowestPayingPair ? 0 : kNoCategory;
+    }
+    unsigned ranks = 0;
+    for (quint64 singles = nibblesHolding(nibbleCounts, 1); singles; singles &= singles - 1)
+        ranks |= 1U << ((std::countr_zero(singles) - 3) / 4 - kLowestRank);
+    return runsContaining(ranks) ? 3 : kNoCategory;
+}
+
+int DrawRules::oneSuitCategory(unsigned rankBits) const
+{
+    if (rankBits == kRoyalRun)
+        return 8;
+    return runsContaining(rankBits) ? 7 : 4;
+}
+
+DrawRules gameRules(const Payoff &payoff, int units)
+{
+    DrawRules rules;
+    for (int category = 0; category < kCategories; ++category)
+        rules.wins[category] = payoff.winFor(category, units);
+    rules.stake = payoff.winFor(0, units);
+    return rules;
+}
