@@ -44,10 +44,21 @@ qint64 scaledWorth(const HoldValue &hold)
 
 unsigned BestPlayTally::bestHold(const std::array<qint64, kHolds> &scaledWorths)
 {
-    unsigned best = 0;
-    for (unsigned hold = 1; hold < kHolds; ++hold) {
-        if (scaledWorths[hold] > scaledWorths[best]
-            || (scaledWorths[hold] == scaledWorths[best] && std::popcount(hold) > std::popcount(best)))
+    // Holds by the number of cards they keep, most first, so that the first best one wins.
+    static constexpr std::array<unsigned, kHolds> kByCardsKept = [] {
+        std::array<unsigned, kHolds> holds{};
+        int next = 0;
+        for (int kept = kPositions; kept >= 0; --kept) {
+            for (unsigned hold = 0; hold < kHolds; ++hold) {
+                if (std::popcount(hold) == kept)
+                    holds[next++] = hold;
+            }
+        }
+        return holds;
+    }();
+    unsigned best = kKeepAll;
+    for (unsigned hold : kByCardsKept) {
+        if (scaledWorths[hold] > scaledWorths[best])
             best = hold;
     }
     return best;

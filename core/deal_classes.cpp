@@ -51,7 +51,8 @@ struct Enumeration {
     {
         Hand hand;
         int next = 0;
-        for (int rank = 0; rank < kRanks; ++rank) {
+        for (unsigned ranks = sets[0] | sets[1] | sets[2] | sets[3]; ranks; ranks &= ranks - 1) {
+            const int rank = std::countr_zero(ranks);
             for (int suit = 0; suit < kSuits; ++suit) {
                 if (sets[suit] & (1U << rank))
                     hand[next++] = Card{kLowestRank + rank, suit};

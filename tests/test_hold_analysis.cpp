@@ -1,5 +1,6 @@
 #include "core/best_play.h"
 #include "core/classifier.h"
+#include "core/deal_tables.h"
 #include "core/hold_analysis.h"
 #include "core/payoff.h"
 #include "support/card_notation.h"
@@ -63,6 +64,22 @@ void compareWithDealing(const Hand &dealt)
     }
 }
 
+std::vector<Hand> randomHands(int count, unsigned seed)
+{
+    std::mt19937 engine(seed);
+    std::vector<Hand> hands;
+    for (int round = 0; round < count; ++round) {
+        std::vector<int> deck(52);
+        std::iota(deck.begin(), deck.end(), 0);
+        std::shuffle(deck.begin(), deck.end(), engine);
+        Hand dealt;
+        for (int i = 0; i < kPositions; ++i)
+            dealt[i] = Card{kLowestRank + deck[i] / 4, deck[i] % 4};
+        hands.push_back(dealt);
+    }
+    return hands;
+}
+
 DrawRules jacksOrBetter96()
 {
     DrawRules rules;
@@ -79,6 +96,8 @@ private slots:
     void countsEqualDealing_data();
     void countsEqualDealing();
     void randomHandsEqualDealing();
+    void tablesEqualCounting_data();
+    void tablesEqualCounting();
     void bestAndWorth_data();
     void bestAndWorth();
     void publishedWorths_data();
@@ -106,17 +125,44 @@ void TestHoldAnalysis::countsEqualDealing()
 
 void TestHoldAnalysis::randomHandsEqualDealing()
 {
-    std::mt19937 engine(13);
-    for (int round = 0; round < 200; ++round) {
-        std::vector<int> deck(52);
-        std::iota(deck.begin(), deck.end(), 0);
-        std::shuffle(deck.begin(), deck.end(), engine);
-        Hand dealt;
-        for (int i = 0; i < kPositions; ++i)
-            dealt[i] = Card{kLowestRank + deck[i] / 4, deck[i] % 4};
+    const std::vector<Hand> hands = randomHands(200, 13);
+    for (const Hand &dealt : hands) {
         compareWithDealing(dealt);
         if (QTest::currentTestFailed())
             return;
+    }
+}
+
+void TestHoldAnalysis::tablesEqualCounting_data()
+{
+    QTest::addColumn<int>("pairFrom");
+    QTest::addColumn<bool>("wheel");
+    for (int pairFrom : {kLowestRank, 10, 11, kAce}) {
+        for (bool wheel : {false, true})
+            QTest::addRow("pairs from %d%s", pairFrom, wheel ? ", wheel" : "") << pairFrom << wheel;
+    }
+}
+
+// Inclusion–exclusion over the tables against walking each hold's draws, for all 32 holds.
+void TestHoldAnalysis::tablesEqualCounting()
+{
+    QFETCH(int, pairFrom);
+    QFETCH(bool, wheel);
+    DrawRules rules = jacksOrBetter96();
+    rules.lowestPayingPair = pairFrom;
+    rules.wheelIsStraight = wheel;
+    const DealTables tables(rules);
+    std::vector<Hand> hands = randomHands(300, pairFrom * 2 + wheel);
+    hands.push_back(hand("AH 2H 3H 4H 5H"));
+    hands.push_back(hand("AS 2D 3C 4H 9S"));
+    hands.push_back(hand("TD JD QD KD AD"));
+    for (const Hand &dealt : hands) {
+        const auto expected = countHolds(dealt, rules);
+        const auto actual = tables.countHolds(dealt);
+        for (unsigned hold = 0; hold < kHolds; ++hold) {
+            if (actual[hold].counts != expected[hold].counts || actual[hold].draws != expected[hold].draws)
+                QFAIL(qPrintable(QStringLiteral("%1, hold %2").arg(handText(dealt)).arg(hold)));
+        }
     }
 }
 
@@ -200,7 +246,7 @@ void TestHoldAnalysis::publishedBestPlay()
     QFETCH(qint64, numerator);
     QFETCH(qint64, denominator);
     QFETCH(QList<qint64>, counts);
-    const BestPlay play = bestPlayHandByHand(rules);
+    const BestPlay play = bestPlay(rules);
     QCOMPARE(qint64(play.tableReturn.numerator), numerator);
     QCOMPARE(qint64(play.tableReturn.denominator), denominator);
     if (counts.isEmpty())
