@@ -2,6 +2,7 @@
 // classifier, then finds the return of a payoff table with best play over every deal.
 
 #include "core/best_play.h"
+#include "core/chart_writer.h"
 #include "core/classifier.h"
 #include "core/deal_tables.h"
 #include "core/hold_analysis.h"
@@ -146,9 +147,24 @@ void tableReturn(const DrawRules &rules)
                 byHand.tableReturn.text() == fast.tableReturn.text() && byHand.counts == fast.counts ? "" : ", RESULTS DIFFER");
 }
 
+// The chart written for the table, its exact return and what it gives up against best play.
+void printChart(const DrawRules &rules)
+{
+    const auto start = Clock::now();
+    const WrittenChart written = writeChart(rules);
+    const double seconds = secondsSince(start);
+    int number = 0;
+    for (const ChartLine &line : written.chart.lines())
+        std::printf("%2d. %s\n", ++number, qPrintable(line.text));
+    std::printf("chart return: %s %.4f\n", written.chartReturn.text().c_str(), written.chartReturn.percent());
+    std::printf("best return: %s %.4f\n", written.bestReturn.text().c_str(), written.bestReturn.percent());
+    std::printf("chart cost: %.4f\n", written.costPercent());
+    std::printf("written in %.2f s\n", seconds);
+}
+
 // `--factors F0,...,F8` (One Pair first, in stakes), `--pair-from RANK`, `--wheel`; without
-// them, this game's table and rules.
-DrawRules rulesFrom(int argc, char **argv)
+// them, this game's table and rules. `--strategy` asks for the chart instead of the timings.
+DrawRules rulesFrom(int argc, char **argv, bool *strategy)
 {
     DrawRules rules = gameRules(Payoff(), 1);
     for (int i = 1; i < argc; ++i) {
@@ -164,8 +180,10 @@ DrawRules rulesFrom(int argc, char **argv)
             rules.lowestPayingPair = std::clamp(std::stoi(argv[++i]), kLowestRank, kAce);
         } else if (option == "--wheel") {
             rules.wheelIsStraight = true;
+        } else if (option == "--strategy") {
+            *strategy = true;
         } else {
-            std::fprintf(stderr, "usage: hold_bench [--factors F0,...,F8] [--pair-from RANK] [--wheel]\n");
+            std::fprintf(stderr, "usage: hold_bench [--factors F0,...,F8] [--pair-from RANK] [--wheel] [--strategy]\n");
             std::exit(2);
         }
     }
@@ -176,7 +194,12 @@ DrawRules rulesFrom(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    const DrawRules rules = rulesFrom(argc, argv);
+    bool strategy = false;
+    const DrawRules rules = rulesFrom(argc, argv, &strategy);
+    if (strategy) {
+        printChart(rules);
+        return 0;
+    }
     timeOneHand(rules);
     tableReturn(rules);
 }
