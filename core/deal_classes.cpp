@@ -1,5 +1,6 @@
 #include "core/deal_classes.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <vector>
@@ -68,6 +69,27 @@ struct Enumeration {
 };
 
 } // namespace
+
+AscendingHand::AscendingHand(const Hand &dealt)
+{
+    for (int i = 0; i < kPositions; ++i)
+        dealtPosition[i] = i;
+    std::sort(dealtPosition.begin(), dealtPosition.end(), [&](int a, int b) {
+        return dealt[a].rank != dealt[b].rank ? dealt[a].rank < dealt[b].rank : dealt[a].suit < dealt[b].suit;
+    });
+    for (int i = 0; i < kPositions; ++i)
+        cards[i] = dealt[dealtPosition[i]];
+}
+
+unsigned AscendingHand::dealtHold(unsigned set) const
+{
+    unsigned hold = 0;
+    for (int i = 0; i < kPositions; ++i) {
+        if (set & (1U << i))
+            hold |= 1U << dealtPosition[i];
+    }
+    return hold;
+}
 
 void forEachDealClass(const std::function<void(const Hand &, int)> &visit)
 {

@@ -186,20 +186,16 @@ DealTables::Counts DealTables::containing(const Hand &ascending, unsigned set) c
         return counts;
     }
     int code = 0;
-    unsigned ranks = 0;
-    unsigned suits = 0;
     for (int i = 0; i < kPositions; ++i) {
-        if (set & (1U << i)) {
+        if (set & (1U << i))
             code = code * kCodeBase + ascending[i].rank - 1;
-            ranks |= 1U << (ascending[i].rank - kLowestRank);
-            suits |= 1U << ascending[i].suit;
-        }
     }
+    const PackedCards packed = packCards(ascending, set);
     counts = m_rankCounts[m_index[code]];
-    if (oneSuit(suits)) {
+    if (oneSuit(packed.suits)) {
         const int flushSuits = set ? 1 : kSuits;
         for (int category = 0; category <= kCategories; ++category)
-            counts[category] += flushSuits * m_flushCounts[ranks][category];
+            counts[category] += flushSuits * m_flushCounts[packed.ranks][category];
     }
     return counts;
 }
@@ -224,39 +220,16 @@ HoldValue DealTables::holdValue(const Hand &ascending, unsigned hold) const
 
 std::optional<int> DealTables::wholeHandCategory(const Hand &hand) const
 {
-    quint64 nibbles = 0;
-    unsigned ranks = 0;
-    unsigned suits = 0;
-    for (const Card &card : hand) {
-        nibbles += quint64(1) << (4 * card.rank);
-        ranks |= 1U << (card.rank - kLowestRank);
-        suits |= 1U << card.suit;
-    }
-    const int category = oneSuit(suits) ? m_rules.oneSuitCategory(ranks) : m_rules.rankCategory(nibbles);
+    const int category = m_rules.category(packCards(hand, kKeepAll));
     return category == kNoCategory ? std::nullopt : std::optional<int>(category);
 }
 
 std::array<HoldValue, kHolds> DealTables::countHolds(const Hand &dealt) const
 {
-    std::array<int, kPositions> order;
-    for (int i = 0; i < kPositions; ++i)
-        order[i] = i;
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        return dealt[a].rank != dealt[b].rank ? dealt[a].rank < dealt[b].rank : dealt[a].suit < dealt[b].suit;
-    });
-    Hand ascending;
-    for (int i = 0; i < kPositions; ++i)
-        ascending[i] = dealt[order[i]];
-
+    const AscendingHand sorted(dealt);
     std::array<HoldValue, kHolds> holds;
-    for (unsigned set = 0; set < kHolds; ++set) {
-        unsigned hold = 0;
-        for (int i = 0; i < kPositions; ++i) {
-            if (set & (1U << i))
-                hold |= 1U << order[i];
-        }
-        holds[hold] = holdValue(ascending, set);
-    }
+    for (unsigned set = 0; set < kHolds; ++set)
+        holds[sorted.dealtHold(set)] = holdValue(sorted.cards, set);
     return holds;
 }
 

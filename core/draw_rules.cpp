@@ -59,6 +59,24 @@ int DrawRules::oneSuitCategory(unsigned rankBits) const
     return runsContaining(rankBits) ? 7 : 4;
 }
 
+PackedCards packCards(const Hand &hand, unsigned set)
+{
+    PackedCards packed;
+    for (int i = 0; i < kPositions; ++i) {
+        if (set & (1U << i)) {
+            packed.nibbles += quint64(1) << (4 * hand[i].rank);
+            packed.ranks |= 1U << (hand[i].rank - kLowestRank);
+            packed.suits |= 1U << hand[i].suit;
+        }
+    }
+    return packed;
+}
+
+int DrawRules::category(const PackedCards &five) const
+{
+    return std::popcount(five.suits) == 1 ? oneSuitCategory(five.ranks) : rankCategory(five.nibbles);
+}
+
 DrawRules gameRules(const Payoff &payoff, int units)
 {
     DrawRules rules;

@@ -11,6 +11,16 @@ constexpr int kNoCategory = kCategories;
 // Counts of final hands by category, the last one for hands in none.
 using CategoryCounts = std::array<qint64, kCategories + 1>;
 
+// Some of a hand's cards in the form the rules test: how often each rank appears (rank r at
+// bits 4r..4r+3), the ranks present (bit r - 2) and the suits present (bit s).
+struct PackedCards {
+    quint64 nibbles = 0;
+    unsigned ranks = 0;
+    unsigned suits = 0;
+};
+// The cards of `hand` at the positions in `set` (bit i: card i).
+PackedCards packCards(const Hand &hand, unsigned set);
+
 // The rules a draw-poker table is analysed under: what each category wins and which hands form
 // one. Wins may be in any unit (stakes, credits); the analysis multiplies counts by them.
 struct DrawRules {
@@ -24,6 +34,8 @@ struct DrawRules {
     int rankCategory(quint64 nibbleCounts) const;
     // The category of five cards of one suit with the ranks `rankBits` (bit r - 2).
     int oneSuitCategory(unsigned rankBits) const;
+    // The category of five cards; kNoCategory when they form none.
+    int category(const PackedCards &five) const;
     // Every run of five ranks that makes a straight, as rank bit sets, the ace-high run last.
     const std::array<unsigned, 10> &straightRuns() const;
     int straightRunCount() const { return wheelIsStraight ? 10 : 9; }

@@ -87,11 +87,7 @@ std::array<HoldValue, kHolds> countRanks(const Hand &dealt, const DrawRules &rul
     std::array<HoldValue, kHolds> result;
     for (unsigned hold = 0; hold < kHolds; ++hold) {
         HoldValue &value = result[hold];
-        quint64 packed = 0;
-        for (int i = 0; i < kPositions; ++i) {
-            if (hold & (1U << i))
-                packed += quint64(1) << (4 * dealt[i].rank);
-        }
+        const quint64 packed = packCards(dealt, hold).nibbles;
         const int exchanged = kPositions - std::popcount(hold);
         value.draws = kBinomial.c[kUnseen][exchanged];
         walk.counts = &value.counts;
@@ -111,14 +107,9 @@ void addFlushes(const Hand &dealt, const DrawRules &rules, std::array<HoldValue,
         unseenOfSuit[card.suit] &= ~(1U << (card.rank - kLowestRank));
 
     for (unsigned hold = 0; hold < kHolds; ++hold) {
-        unsigned heldRanks = 0;
-        unsigned heldSuits = 0;
-        for (int i = 0; i < kPositions; ++i) {
-            if (hold & (1U << i)) {
-                heldRanks |= 1U << (dealt[i].rank - kLowestRank);
-                heldSuits |= 1U << dealt[i].suit;
-            }
-        }
+        const PackedCards held = packCards(dealt, hold);
+        const unsigned heldRanks = held.ranks;
+        const unsigned heldSuits = held.suits;
         if (std::popcount(heldSuits) > 1)
             continue;
         const int exchanged = kPositions - std::popcount(hold);

@@ -120,18 +120,10 @@ QString describe(const std::vector<HoldClass> &line, const DrawRules &rules)
 
 std::optional<HoldClass> classifyHold(const Hand &dealt, unsigned hold, const DrawRules &rules)
 {
+    const auto [nibbles, ranks, suits] = packCards(dealt, hold);
     HoldClass held;
-    quint64 nibbles = 0;
-    unsigned ranks = 0;
-    unsigned suits = 0;
-    for (int i = 0; i < kPositions; ++i) {
-        if (hold & (1U << i)) {
-            nibbles += quint64(1) << (4 * dealt[i].rank);
-            ranks |= 1U << (dealt[i].rank - kLowestRank);
-            suits |= 1U << dealt[i].suit;
-            held.highCards += dealt[i].rank >= rules.lowestPayingPair;
-        }
-    }
+    for (int i = 0; i < kPositions; ++i)
+        held.highCards += (hold & (1U << i)) && dealt[i].rank >= rules.lowestPayingPair;
     held.cards = quint8(std::popcount(hold));
     const bool distinct = std::popcount(ranks) == held.cards;
     const bool suited = std::popcount(suits) == 1;
@@ -142,8 +134,7 @@ std::optional<HoldClass> classifyHold(const Hand &dealt, unsigned hold, const Dr
     if (held.cards == 0)
         return kindOnly(HoldKind::DrawFive);
     if (held.cards == kPositions) {
-        const int category = suited ? rules.oneSuitCategory(ranks) : rules.rankCategory(nibbles);
-        switch (category) {
+        switch (rules.category(PackedCards{nibbles, ranks, suits})) {
         case 8: return kindOnly(HoldKind::RoyalFlush);
         case 7: return kindOnly(HoldKind::StraightFlush);
         case 5: return kindOnly(HoldKind::FullHouse);

@@ -3,7 +3,6 @@
 #include "core/deal_classes.h"
 #include "core/deal_tables.h"
 
-#include <algorithm>
 #include <climits>
 
 StrategyChart::StrategyChart(const DrawRules &rules, const std::vector<std::vector<HoldClass>> &lines)
@@ -20,22 +19,13 @@ StrategyChart::StrategyChart(const DrawRules &rules, const std::vector<std::vect
 
 ChartMatch StrategyChart::lineFor(const Hand &dealt) const
 {
-    // Positions by ascending card, so that of two holds of one class the larger bit set keeps
-    // the higher cards.
-    std::array<int, kPositions> order;
-    for (int i = 0; i < kPositions; ++i)
-        order[i] = i;
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        return dealt[a].rank != dealt[b].rank ? dealt[a].rank < dealt[b].rank : dealt[a].suit < dealt[b].suit;
-    });
-    Hand ascending;
-    for (int i = 0; i < kPositions; ++i)
-        ascending[i] = dealt[order[i]];
+    // By ascending card, of two holds of one class the larger bit set keeps the higher cards.
+    const AscendingHand sorted(dealt);
 
     int bestRank = INT_MAX;
     unsigned bestSet = 0;
     for (unsigned set = 0; set < kHolds; ++set) {
-        const std::optional<HoldClass> held = classifyHold(ascending, set, m_rules);
+        const std::optional<HoldClass> held = classifyHold(sorted.cards, set, m_rules);
         if (!held)
             continue;
         const auto found = m_rankOfClass.find(held->key());
@@ -48,10 +38,7 @@ ChartMatch StrategyChart::lineFor(const Hand &dealt) const
     if (bestRank == INT_MAX)
         return match;
     match.line = m_lineOfRank[bestRank];
-    for (int i = 0; i < kPositions; ++i) {
-        if (bestSet & (1U << i))
-            match.hold |= 1U << order[i];
-    }
+    match.hold = sorted.dealtHold(bestSet);
     return match;
 }
 
