@@ -15,6 +15,9 @@ constexpr quint64 nibblesHolding(quint64 counts, int times)
     return ~(((diff & kNibbleLow) + kNibbleLow) | diff | kNibbleLow);
 }
 
+// The top bits of the nibbles of A, 2, 3, 4 and 5.
+constexpr quint64 kWheelTops = 1ULL << (4 * kAce + 3) | 1ULL << 11 | 1ULL << 15 | 1ULL << 19 | 1ULL << 23;
+
 // Runs by their lowest rank, two to ten, then the wheel, which counts only under its rule.
 constexpr std::array<unsigned, 10> kRuns{0x1F, 0x3E, 0x7C, 0xF8, 0x1F0, 0x3E0, 0x7C0, 0xF80, kRoyalRun, 0x100F};
 
@@ -46,10 +49,10 @@ int DrawRules::rankCategory(quint64 nibbleCounts) const
             return 1;
         return (63 - std::countl_zero(pairs)) / 4 >= lowestPayingPair ? 0 : kNoCategory;
     }
-    unsigned ranks = 0;
-    for (quint64 singles = nibblesHolding(nibbleCounts, 1); singles; singles &= singles - 1)
-        ranks |= 1U << ((std::countr_zero(singles) - 3) / 4 - kLowestRank);
-    return runsContaining(ranks) ? 3 : kNoCategory;
+    // Five single ranks in a row: their nibbles' top bits, shifted down, are 0x11111.
+    const quint64 singles = nibblesHolding(nibbleCounts, 1);
+    const bool run = singles && singles >> std::countr_zero(singles) == 0x11111;
+    return run || (wheelIsStraight && singles == kWheelTops) ? 3 : kNoCategory;
 }
 
 int DrawRules::oneSuitCategory(unsigned rankBits) const
