@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <functional>
 
 namespace {
 
@@ -12,6 +13,8 @@ constexpr int kSuits = 4;
 constexpr int kCodeBase = kRanks + 1;   // a multiset's code: its ascending ranks as digits 1..13
 constexpr int kCodes = kCodeBase * kCodeBase * kCodeBase * kCodeBase;
 constexpr quint16 kNoIndex = 0xFFFF;
+constexpr int kRankMultisets = 1 + 13 + 91 + 455 + 1820;   // of up to four ranks
+constexpr int kRankPatterns = 6175;                         // of five ranks, none five times
 constexpr std::array<qint64, kPositions + 1> kDraws{1, 47, 1081, 16215, 178365, 1533939};   // C(47, k)
 
 constexpr qint64 choose(int n, int k)
@@ -22,17 +25,20 @@ constexpr qint64 choose(int n, int k)
     return result;
 }
 
-// Per set of held positions: the highest one, and what one draw of that hold is worth in
-// kWorthScale parts.
+// Per set of positions: the highest one, whether it has an odd number of them, and what one
+// draw of that hold is worth in kWorthScale parts.
 struct SetFacts {
     std::array<int, kHolds> top{};
+    std::array<bool, kHolds> odd{};
     std::array<qint64, kHolds> scale{};
     constexpr SetFacts()
     {
         for (unsigned set = 1; set < kHolds; ++set)
             top[set] = std::bit_width(set) - 1;
-        for (unsigned set = 0; set < kHolds; ++set)
+        for (unsigned set = 0; set < kHolds; ++set) {
+            odd[set] = std::popcount(set) % 2;
             scale[set] = kWorthScale / kDraws[kPositions - std::popcount(set)];
+        }
     }
 };
 constexpr SetFacts kSet;
@@ -42,16 +48,22 @@ bool oneSuit(unsigned suitBits)
     return (suitBits & (suitBits - 1)) == 0;
 }
 
-} // namespace
-
-DealTables::DealTables(const DrawRules &rules)
-    : m_rules(rules), m_index(kCodes, kNoIndex), m_flushCounts(1U << kRanks)
+// The code of five ranks given as their digits, ascending.
+int fiveCode(const std::array<int, kPositions> &digit)
 {
-    // Every multiset of five ranks, none more than four times.
+    int code = 0;
+    for (int value : digit)
+        code = code * kCodeBase + value;
+    return code;
+}
+
+// Calls `visit(counts)` for every multiset of five ranks, none more than four times.
+void forEachRankPattern(const std::function<void(const std::array<int, kRanks> &)> &visit)
+{
     std::array<int, kRanks> counts{};
     auto patterns = [&](auto &self, int rank, int left) -> void {
         if (left == 0) {
-            addRankPattern(counts);
+            visit(counts);
             return;
         }
         if (rank == kRanks)
@@ -63,6 +75,29 @@ DealTables::DealTables(const DrawRules &rules)
         counts[rank] = 0;
     };
     patterns(patterns, 0, kPositions);
+}
+
+// From "the hands containing the set" to "the hands meeting the dealt cards in exactly the set":
+// the draws of that hold.
+void keepExactly(std::array<qint64, kHolds> &wins)
+{
+    for (unsigned bit = 1; bit < kHolds; bit <<= 1) {
+        for (unsigned block = 0; block < kHolds; block += 2 * bit) {
+            for (unsigned set = block; set < block + bit; ++set)
+                wins[set] -= wins[set | bit];
+        }
+    }
+}
+
+} // namespace
+
+DealTables::DealTables(const DrawRules &rules)
+    : m_rules(rules), m_index(kCodes, kNoIndex), m_flushCounts(1U << kRanks),
+      m_arrangementIndex(kCodes * kCodeBase, kNoIndex)
+{
+    m_rankCounts.reserve(kRankMultisets);
+    m_arrangements.reserve(kRankPatterns);
+    forEachRankPattern([this](const std::array<int, kRanks> &pattern) { addRankPattern(pattern); });
     for (unsigned ranks = 0; ranks < 1U << kRanks; ++ranks) {
         if (std::popcount(ranks) == kPositions)
             addFlushRanks(ranks);
@@ -76,6 +111,35 @@ DealTables::DealTables(const DrawRules &rules)
     };
     std::transform(m_rankCounts.begin(), m_rankCounts.end(), std::back_inserter(m_rankWins), wins);
     std::transform(m_flushCounts.begin(), m_flushCounts.end(), std::back_inserter(m_flushWins), wins);
+    forEachRankPattern([this](const std::array<int, kRanks> &pattern) { addArrangement(pattern); });
+}
+
+// The wins of every hold of five cards with these ranks, as if no flush could be made.
+void DealTables::addArrangement(const std::array<int, kRanks> &pattern)
+{
+    std::array<int, kPositions> digit{};   // the ranks, ascending, as code digits
+    quint64 nibbles = 0;
+    for (int rank = 0, next = 0; rank < kRanks; ++rank) {
+        for (int i = 0; i < pattern[rank]; ++i)
+            digit[next++] = rank + 1;
+        nibbles += quint64(pattern[rank]) << (4 * (rank + kLowestRank));
+    }
+    RankArrangement arrangement;
+    std::array<int, kHolds> codes{};
+    arrangement.rankIndex[0] = m_index[0];
+    arrangement.wins[0] = m_rankWins[m_index[0]] + kSuits * m_flushWins[0];
+    for (unsigned set = 1; set < kKeepAll; ++set) {
+        const int top = kSet.top[set];
+        codes[set] = codes[set & ~(1U << top)] * kCodeBase + digit[top];
+        arrangement.rankIndex[set] = m_index[codes[set]];
+        arrangement.wins[set] = m_rankWins[arrangement.rankIndex[set]];
+    }
+    arrangement.category = m_rules.rankCategory(nibbles);
+    arrangement.wins[kKeepAll] = arrangement.category == kNoCategory ? 0 : m_rules.wins[arrangement.category];
+    keepExactly(arrangement.wins);
+
+    m_arrangementIndex[fiveCode(digit)] = quint16(m_arrangements.size());
+    m_arrangements.push_back(arrangement);
 }
 
 // Adds the hands of one multiset of five ranks, all of them of at least two suits, to every
@@ -131,45 +195,45 @@ void DealTables::addFlushRanks(unsigned rankBits)
 DealTables::Subsets DealTables::subsets(const Hand &ascending) const
 {
     std::array<int, kPositions> digit;
-    std::array<unsigned, kPositions> rankBit;
-    std::array<unsigned, kPositions> suitBit;
-    for (int i = 0; i < kPositions; ++i) {
+    for (int i = 0; i < kPositions; ++i)
         digit[i] = ascending[i].rank - 1;
-        rankBit[i] = 1U << (ascending[i].rank - kLowestRank);
-        suitBit[i] = 1U << ascending[i].suit;
-    }
-
-    // First the wins of the hands containing each set (with no card, a flush of any suit).
+    const RankArrangement &arrangement = m_arrangements[m_arrangementIndex[fiveCode(digit)]];
     Subsets sets;
-    std::array<int, kHolds> codes;
-    codes[0] = 0;
-    sets.rankIndex[0] = m_index[0];
-    sets.rankBits[0] = 0;
-    sets.suitBits[0] = 0;
-    sets.worths[0] = m_rankWins[m_index[0]] + kSuits * m_flushWins[0];
-    for (unsigned set = 1; set < kHolds - 1; ++set) {
-        const int top = kSet.top[set];
-        const unsigned rest = set & ~(1U << top);
-        codes[set] = codes[rest] * kCodeBase + digit[top];
-        sets.rankIndex[set] = m_index[codes[set]];
-        sets.rankBits[set] = sets.rankBits[rest] | rankBit[top];
-        sets.suitBits[set] = sets.suitBits[rest] | suitBit[top];
-        sets.worths[set] = m_rankWins[sets.rankIndex[set]]
-                           + (oneSuit(sets.suitBits[set]) ? m_flushWins[sets.rankBits[set]] : 0);
+    sets.rankIndex = &arrangement.rankIndex;
+    sets.worths = arrangement.wins;
+    // Ranks in bits 0..12 and suits from bit 16 of each set, built from the set without its top card.
+    std::array<unsigned, kPositions> cardBits;
+    for (int i = 0; i < kPositions; ++i)
+        cardBits[i] = 1U << (ascending[i].rank - kLowestRank) | 1U << (16 + ascending[i].suit);
+    std::array<unsigned, kHolds> bits;
+    bits[0] = 0;
+    for (unsigned set = 1; set < kHolds; ++set)
+        bits[set] = bits[set & ~(1U << kSet.top[set])] | cardBits[kSet.top[set]];
+    for (unsigned set = 0; set < kHolds; ++set) {
+        sets.rankBits[set] = bits[set] & 0xFFFF;
+        sets.suitBits[set] = bits[set] >> 16;
     }
-    sets.whole = wholeHandCategory(ascending);
-    sets.worths[kKeepAll] = sets.whole ? m_rules.wins[*sets.whole] : 0;
 
-    // Then of the hands that meet the dealt cards in exactly the set: the draws of that hold.
-    std::array<qint64, kHolds> &wins = sets.worths;
-    for (unsigned bit = 1; bit < kHolds; bit <<= 1) {
-        for (unsigned block = 0; block < kHolds; block += 2 * bit) {
-            for (unsigned set = block; set < block + bit; ++set)
-                wins[set] -= wins[set | bit];
+    // Every set of cards of one suit adds what flushes change to the hands containing it, and so
+    // to each hold within it, with the sign of inclusion–exclusion.
+    for (int suit = 0; suit < kSuits; ++suit) {
+        unsigned ofSuit = 0;
+        for (int i = 0; i < kPositions; ++i)
+            ofSuit |= unsigned(ascending[i].suit == suit) << i;
+        for (unsigned set = ofSuit; set; set = (set - 1) & ofSuit) {
+            const qint64 change = m_flushWins[sets.rankBits[set]];
+            for (unsigned hold = set;; hold = (hold - 1) & set) {
+                sets.worths[hold] += kSet.odd[set ^ hold] ? -change : change;
+                if (hold == 0)
+                    break;
+            }
         }
     }
+    const int whole = oneSuit(sets.suitBits[kKeepAll]) ? m_rules.oneSuitCategory(sets.rankBits[kKeepAll])
+                                                       : arrangement.category;
+    sets.whole = whole == kNoCategory ? std::nullopt : std::optional<int>(whole);
     for (unsigned hold = 0; hold < kHolds; ++hold)
-        wins[hold] *= kSet.scale[hold];
+        sets.worths[hold] *= kSet.scale[hold];
     return sets;
 }
 
@@ -253,7 +317,7 @@ BestPlay DealTables::bestPlay() const
             if (set == kKeepAll) {
                 counts[sets.whole.value_or(kNoCategory)] += signedTimes;
             } else {
-                rankTimes[sets.rankIndex[set]] += signedTimes;
+                rankTimes[(*sets.rankIndex)[set]] += signedTimes;
                 if (oneSuit(sets.suitBits[set]))
                     flushTimes[sets.rankBits[set]] += set ? signedTimes : kSuits * signedTimes;
             }

@@ -12,8 +12,9 @@
 // by category. The draws of a hold are the hands that contain the held cards and none of the
 // others dealt, so inclusion–exclusion over the dealt cards gives all 32 holds from 32 looked-up
 // sets. A set's count depends on its ranks alone (apart from flushes), and on its ranks and
-// whether it is of one suit for flushes, so the tables are small (under 0.5 MB) and take a
-// millisecond or two to fill.
+// whether it is of one suit for flushes. So the holds' wins without flushes are worked out once
+// per arrangement of five ranks (6,175 of them), and a deal adds what flushes change for its sets
+// of cards of one suit. The tables take about 4 MB and a few milliseconds to fill.
 class DealTables {
 public:
     explicit DealTables(const DrawRules &rules);
@@ -29,13 +30,20 @@ public:
 
 private:
     using Counts = std::array<qint32, kCategories + 1>;
-    // For every subset of a hand's cards (bit i: card i), where its hands are in the tables.
+    // Of a hand whose cards ascend: every hold's scaledWorth, and where the sets of its cards
+    // (bit i: card i) are in m_rankCounts, for all but the whole hand.
     struct Subsets {
-        std::array<quint16, kHolds> rankIndex;    // in m_rankCounts; not for the whole hand
-        std::array<unsigned, kHolds> rankBits;
+        std::array<qint64, kHolds> worths;
+        const std::array<quint16, kHolds> *rankIndex;
+        std::array<unsigned, kHolds> rankBits;   // bit r - 2
         std::array<unsigned, kHolds> suitBits;
-        std::array<qint64, kHolds> worths;        // every hold's scaledWorth
-        std::optional<int> whole;                 // the category of the five cards
+        std::optional<int> whole;   // the category of the five cards
+    };
+    // One arrangement of five ranks, ascending, for all hands with those ranks.
+    struct RankArrangement {
+        std::array<quint16, kHolds> rankIndex{};
+        std::array<qint64, kHolds> wins{};   // of every hold, as if no flush could be made
+        int category = kNoCategory;          // of the five cards, were they of two suits or more
     };
     Subsets subsets(const Hand &ascending) const;
     // The hands containing the cards `set` (bit i: card i of `ascending`) of a hand, by category.
@@ -44,6 +52,7 @@ private:
     std::optional<int> wholeHandCategory(const Hand &hand) const;
     void addRankPattern(const std::array<int, 13> &pattern);
     void addFlushRanks(unsigned rankBits);
+    void addArrangement(const std::array<int, 13> &pattern);
 
     DrawRules m_rules;
     std::vector<quint16> m_index;          // rank multiset code -> index of the two below
@@ -51,6 +60,8 @@ private:
     std::vector<qint64> m_rankWins;        // their wins together
     std::vector<Counts> m_flushCounts;     // by the rank bit set of cards of one suit: what flushes change
     std::vector<qint64> m_flushWins;
+    std::vector<quint16> m_arrangementIndex;       // five-rank code -> m_arrangements
+    std::vector<RankArrangement> m_arrangements;
 };
 
 // Best play over every deal through DealTables: a few tens of milliseconds.
