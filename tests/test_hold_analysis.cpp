@@ -1,5 +1,6 @@
 #include "core/best_play.h"
 #include "core/classifier.h"
+#include "core/deal_classes.h"
 #include "core/deal_tables.h"
 #include "core/hold_analysis.h"
 #include "core/payoff.h"
@@ -143,7 +144,8 @@ void TestHoldAnalysis::tablesEqualCounting_data()
     }
 }
 
-// Inclusion–exclusion over the tables against walking each hold's draws, for all 32 holds.
+// Inclusion–exclusion over the tables, both ways (counts, worths), against walking each hold's
+// draws, for all 32 holds.
 void TestHoldAnalysis::tablesEqualCounting()
 {
     QFETCH(int, pairFrom);
@@ -157,10 +159,15 @@ void TestHoldAnalysis::tablesEqualCounting()
     hands.push_back(hand("AS 2D 3C 4H 9S"));
     hands.push_back(hand("TD JD QD KD AD"));
     for (const Hand &dealt : hands) {
-        const auto expected = countHolds(dealt, rules);
+        const HandAnalysis expected = analyseHand(dealt, rules);
         const auto actual = tables.countHolds(dealt);
-        for (unsigned hold = 0; hold < kHolds; ++hold) {
-            if (actual[hold].counts != expected[hold].counts || actual[hold].draws != expected[hold].draws)
+        const AscendingHand sorted(dealt);
+        const auto worths = tables.scaledWorths(sorted.cards);
+        for (unsigned set = 0; set < kHolds; ++set) {
+            const unsigned hold = sorted.dealtHold(set);
+            const HoldValue &wanted = expected.holds[hold];
+            if (actual[hold].counts != wanted.counts || actual[hold].draws != wanted.draws
+                || worths[set] != scaledWorth(wanted))
                 QFAIL(qPrintable(QStringLiteral("%1, hold %2").arg(handText(dealt)).arg(hold)));
         }
     }
