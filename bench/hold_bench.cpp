@@ -9,6 +9,7 @@
 #include "core/payoff.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <numeric>
@@ -162,30 +163,49 @@ void printChart(const DrawRules &rules)
     std::printf("written in %.2f s\n", seconds);
 }
 
+// Nine whole numbers from 0 to kMostWin, commas between them; false for anything else.
+bool parseFactors(const std::string &list, std::array<qint64, kCategories> &wins)
+{
+    const char *next = list.data();
+    const char *end = list.data() + list.size();
+    for (int category = 0; category < kCategories; ++category) {
+        if (category > 0 && (next == end || *next++ != ','))
+            return false;
+        const auto [stop, error] = std::from_chars(next, end, wins[category]);
+        if (error != std::errc() || wins[category] < 0 || wins[category] > kMostWin)
+            return false;
+        next = stop;
+    }
+    return next == end;
+}
+
 // `--factors F0,...,F8` (One Pair first, in stakes), `--pair-from RANK`, `--wheel`; without
 // them, this game's table and rules. `--strategy` asks for the chart instead of the timings.
 DrawRules rulesFrom(int argc, char **argv, bool *strategy)
 {
     DrawRules rules = gameRules(Payoff(), 1);
-    for (int i = 1; i < argc; ++i) {
+    bool understood = true;
+    for (int i = 1; i < argc && understood; ++i) {
         const std::string option = argv[i];
         if (option == "--factors" && i + 1 < argc) {
-            std::string list = argv[++i];
-            for (qint64 &win : rules.wins) {
-                win = std::stoll(list);
-                list.erase(0, list.find(',') == std::string::npos ? list.size() : list.find(',') + 1);
-            }
+            understood = parseFactors(argv[++i], rules.wins);
             rules.stake = 1;
         } else if (option == "--pair-from" && i + 1 < argc) {
-            rules.lowestPayingPair = std::clamp(std::stoi(argv[++i]), kLowestRank, kAce);
+            const std::string rank = argv[++i];
+            const auto [stop, error] = std::from_chars(rank.data(), rank.data() + rank.size(), rules.lowestPayingPair);
+            understood = error == std::errc() && stop == rank.data() + rank.size()
+                         && rules.lowestPayingPair >= kLowestRank && rules.lowestPayingPair <= kAce;
         } else if (option == "--wheel") {
             rules.wheelIsStraight = true;
         } else if (option == "--strategy") {
             *strategy = true;
         } else {
-            std::fprintf(stderr, "usage: hold_bench [--factors F0,...,F8] [--pair-from RANK] [--wheel] [--strategy]\n");
-            std::exit(2);
+            understood = false;
         }
+    }
+    if (!understood) {
+        std::fprintf(stderr, "usage: hold_bench [--factors F0,...,F8] [--pair-from 2..14] [--wheel] [--strategy]\n");
+        std::exit(2);
     }
     return rules;
 }

@@ -21,10 +21,13 @@ struct PackedCards {
 // The cards of `hand` at the positions in `set` (bit i: card i).
 PackedCards packCards(const Hand &hand, unsigned set);
 
+// The largest win per category for which every sum of the analyses stays exact in 64 bits.
+constexpr qint64 kMostWin = 1'000'000'000;
+
 // The rules a draw-poker table is analysed under: what each category wins and which hands form
 // one. Wins may be in any unit (stakes, credits); the analysis multiplies counts by them.
 struct DrawRules {
-    std::array<qint64, kCategories> wins{};   // by category, One Pair first
+    std::array<qint64, kCategories> wins{};   // by category, One Pair first; 0..kMostWin
     qint64 stake = 1;                          // what one hand costs, in the wins' unit
     int lowestPayingPair = 11;                 // a pair of this rank or higher is One Pair
     bool wheelIsStraight = false;              // A-2-3-4-5 counts as a straight (flush)
