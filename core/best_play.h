@@ -31,7 +31,9 @@ struct BestPlay {
 };
 
 // Adds deals one by one and keeps what best play wins on them. Of holds worth the same, the one
-// that keeps the most cards counts: it matters to the counts only, never to the return.
+// that keeps the most cards counts: it could matter to the counts only, never to the return. (In
+// 9/6 Jacks or Better and this game's table equally worth holds end in the same categories, as
+// four of a kind kept with or without its kicker, so the published counts come either way.)
 class BestPlayTally {
 public:
     explicit BestPlayTally(const DrawRules &rules) : m_rules(rules) {}
