@@ -64,6 +64,7 @@ MainWindow::MainWindow(const Models &models)
     for (QAbstractButton *button : {static_cast<QAbstractButton *>(m_game->betButton()),
                                     static_cast<QAbstractButton *>(m_game->dealButton())}) {
         auto *key = new QShortcut(QKeySequence::mnemonic(button->text()), this);
+        key->setAutoRepeat(false);   // one press, one action
         button->setShortcut(QKeySequence());
         connect(key, &QShortcut::activated, button, [button] {
             if (button->isEnabled())
