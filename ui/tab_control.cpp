@@ -144,11 +144,15 @@ void TabControl::resizeEvent(QResizeEvent *event)
 
 void TabControl::paintEvent(QPaintEvent *)
 {
-    // The pages are transparent: this frame below the caption row is their background.
+    // The pages are transparent: this frame below the caption row is their background. The
+    // control reaches a pixel below the window's client area; the frame's border stays visible.
     QPainter painter(this);
     QStyleOptionTabWidgetFrame option;
     option.initFrom(this);
-    option.rect = rect().adjusted(0, m_rowHeight - 1, 0, 0);
+    QRect shown = rect();
+    if (parentWidget())
+        shown &= parentWidget()->rect().translated(-pos());
+    option.rect = shown.adjusted(0, m_rowHeight - 1, 0, 0);
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
 }
 
