@@ -2,6 +2,7 @@
 
 #include "ui/bus_events.h"
 #include "ui/controls.h"
+#include "ui/fixed_size_hints.h"
 #include "ui/game_tab.h"
 #include "ui/help_tab.h"
 #include "ui/hiscore_tab.h"
@@ -23,7 +24,7 @@
 MainWindow::MainWindow(const Models &models)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                               | Qt::WindowCloseButtonHint)
+                               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quintdraw"));
@@ -65,6 +66,7 @@ MainWindow::MainWindow(const Models &models)
     for (QAbstractButton *button : {static_cast<QAbstractButton *>(m_game->betButton()),
                                     static_cast<QAbstractButton *>(m_game->dealButton())}) {
         auto *key = new QShortcut(QKeySequence::mnemonic(button->text()), this);
+        key->setAutoRepeat(false);   // one press, one action
         button->setShortcut(QKeySequence());
         connect(key, &QShortcut::activated, button, [button] {
             if (button->isEnabled())
@@ -97,6 +99,7 @@ void MainWindow::buildMenu()
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    offerNoResizing(*this);
     // Once the window is shown through; the window was hidden when a screen reader first met it.
     QMetaObject::invokeMethod(this, [this] { sendShown(this); }, Qt::QueuedConnection);
 }

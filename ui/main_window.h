@@ -41,8 +41,8 @@ signals:
     void closedByWindowSystem();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildMenu();
