@@ -63,8 +63,6 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_warn->setObjectName(QStringLiteral("CoachWarn"));
     layout->addWidget(m_warn);
     m_coached = readableLine(this, "CoachCoached");
-    m_coached->setText(QStringLiteral("This game is coached: its result will not enter the hi-score list"));
-    m_coached->hide();
     layout->addWidget(m_coached);
 
     m_pages = new QTabWidget(this);
@@ -196,7 +194,9 @@ void CoachWindow::showMistakeAnalysis(const QString &text)
 
 void CoachWindow::showCoached(bool coached)
 {
-    m_coached->setVisible(coached);
+    // The line keeps its place either way, so that the pages below do not move.
+    m_coached->setText(coached ? QStringLiteral("This game is coached: its result will not enter the hi-score list") : QString());
+    m_coached->setAccessibleName(m_coached->text());
 }
 
 bool CoachWindow::warnsBeforeDraw() const
