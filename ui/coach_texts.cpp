@@ -83,7 +83,8 @@ QString chartPageText(const WrittenChart &written)
     // Wins per stake: category 5 is the full house, 6 four of a kind.
     text.append(QStringLiteral("It differs from the usual strategy for common tables because a full house pays %1 "
                                "and four of a kind %2 for one: a pair keeps the chance of both, so pairs are worth "
-                               "keeping before most draws to a straight or a flush.")
+                               "much more than there, and a full house is kept rather than broken up for four to a "
+                               "royal flush.")
                     .arg(rules.wins[5] / rules.stake)
                     .arg(rules.wins[6] / rules.stake));
     text.append(QString());
