@@ -32,13 +32,16 @@ void Game::connectWindow()
         m_gate.runClick(tab->betButton(), [this] { m_round.PlaceBet(); });
     });
     connect(tab, &GameTab::dealPressed, this, [this, tab] {
+        // A press held back by the gate comes here again once it is idle, so the check (which
+        // may ask the player) runs only then.
+        if (!m_gate.isBusy() && m_drawCheck && m_table.DealPhase() == Table::DrawPending
+            && !m_drawCheck(m_table.cards(), keptPositions()))
+            return;
         m_gate.runClick(tab->dealButton(), [this] {
             if (m_table.DealPhase() != Table::DrawPending)
                 return;   // a late press after the draw: nothing was dealt, nothing to tell
             const Hand dealt = m_table.cards();
-            unsigned kept = 0;
-            for (int position = 1; position <= kPositions; ++position)
-                kept |= unsigned(m_table.KeepCard(position)) << (position - 1);
+            const unsigned kept = keptPositions();
             m_round.DrawAndPay();
             emit handDrawn(dealt, kept, m_payoff.BetUnits());
         });
@@ -89,6 +92,14 @@ void Game::StartUp(std::unique_ptr<StartupWindow> startupWindow)
     FillHiScoreList();
 }
 
+unsigned Game::keptPositions()
+{
+    unsigned kept = 0;
+    for (int position = 1; position <= kPositions; ++position)
+        kept |= unsigned(m_table.KeepCard(position)) << (position - 1);
+    return kept;
+}
+
 void Game::handOver()
 {
     m_mainWindow->show();
@@ -107,6 +118,8 @@ void Game::NewGame()
     m_table.NewDeck();
     m_money.startGame(m_settings.startSum());
     m_table.setCardRowTop(m_mainWindow->gameTab()->coverTop(1));
+    m_keptFromHiScores = false;
+    emit gameStarted();
 }
 
 void Game::FillHiScoreList()
@@ -114,9 +127,15 @@ void Game::FillHiScoreList()
     m_mainWindow->hiScoreTab()->showLines(m_hiScores.lines());
 }
 
+void Game::offerToHiScores()
+{
+    if (!m_keptFromHiScores)
+        m_hiScores.CheckHiScore(m_money.GameResult(), m_platform.namePrompt, m_settings.defaultName());
+}
+
 void Game::newCommand()
 {
-    m_hiScores.CheckHiScore(m_money.GameResult(), m_platform.namePrompt, m_settings.defaultName());
+    offerToHiScores();
     NewGame();
     // Keeps the space bar working after a new game chosen while "&Deal" had the focus.
     m_mainWindow->gameTab()->focusBet();
@@ -124,7 +143,7 @@ void Game::newCommand()
 
 void Game::exitCommand()
 {
-    m_hiScores.CheckHiScore(m_money.GameResult(), m_platform.namePrompt, m_settings.defaultName());
+    offerToHiScores();
     saveRecords();
     emit finished();
 }
