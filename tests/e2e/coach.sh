@@ -3,6 +3,7 @@
 # the right of the main window, without taking the keys from it; it shows the dealt cards and
 # changes with every hand, and the game goes on being played from the keyboard.
 test_name=coach
+startup_ms=500   # the start-up window is not what this test looks at
 game_args=(--coach)
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
