@@ -1,12 +1,27 @@
 #include "ui/description_event.h"
 
 #include <QAccessible>
+#include <QWidget>
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+#include <QAccessibleAnnouncementEvent>
+
+void announceDescription(QWidget *control)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleAnnouncementEvent event(control, control->accessibleDescription());
+    QAccessible::updateAccessibility(&event);
+}
+
+#elif defined(QUINTDRAW_ATSPI_DBUS)
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
-#include <QWidget>
 
 namespace {
 
@@ -18,7 +33,7 @@ constexpr auto kRootPath = "/org/a11y/atspi/accessible/root";
 
 } // namespace
 
-void sendDescriptionChanged(QWidget *control)
+void announceDescription(QWidget *control)
 {
     if (!QAccessible::isActive())
         return;
@@ -43,3 +58,9 @@ void sendDescriptionChanged(QWidget *control)
           << QVariant::fromValue(application);
     bus.send(event);
 }
+
+#else
+
+void announceDescription(QWidget *) {}
+
+#endif

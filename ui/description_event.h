@@ -2,9 +2,10 @@
 
 class QWidget;
 
-// Tells a screen reader on the accessibility bus that a control's description changed, with
-// the new text as the event's value. Qt sends its own event for a new description, but it
-// carries the control instead of the text, and a screen reader speaks only the text the event
-// carries; this one is what makes news on the focused control heard. Does nothing while no
-// accessibility bus is connected (no screen reader, or the tests' offscreen platform).
-void sendDescriptionChanged(QWidget *control);
+// Has a screen reader speak a control's new accessible description now, as news about that
+// control. Qt's own event for a changed description carries the control instead of the text, and
+// a screen reader speaks only the text an event carries. From Qt 6.8 on this is Qt's announcement
+// event; with an older Qt on Linux, an AT-SPI description change that carries the text, sent on
+// Qt's own accessibility-bus connection; elsewhere nothing. Does nothing while no accessibility
+// bus is connected (no screen reader, or the tests' offscreen platform).
+void announceDescription(QWidget *control);

@@ -226,7 +226,7 @@ void GameTab::tell(QPushButton *button, const QString &news)
 {
     button->setAccessibleDescription(news);
     if (button->hasFocus())
-        sendDescriptionChanged(button);
+        announceDescription(button);
 }
 
 void GameTab::setBetEnabled(bool enabled)
