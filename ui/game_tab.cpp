@@ -235,7 +235,7 @@ void GameTab::setBetEnabled(bool enabled)
     if (enabled) {
         if (m_drawn && cardNames().size() == kPositions) {
             const auto win = m_money.winShown();
-            tell(m_bet, spoken::drawn(cardNames(), m_handName->text(), win.value_or(0), m_money.balance()));
+            tell(m_bet, spoken::drawn(cardNames(), handNameSaid(), win.value_or(0), m_money.balance()));
         } else {
             m_bet->setAccessibleDescription(QString());
         }
@@ -311,7 +311,7 @@ void GameTab::focusDeal()
 {
     m_markable = m_cards;
     focusButton(m_deal);
-    tell(m_deal, spoken::dealt(cardNames(), m_handName->text()));
+    tell(m_deal, spoken::dealt(cardNames(), handNameSaid()));
 }
 
 // A control of a hidden tab never takes the focus; the button gets it when the tab is shown.
@@ -329,9 +329,15 @@ void GameTab::showEvent(QShowEvent *event)
         m_focusTarget->setFocus();
 }
 
-void GameTab::showHandName(const QString &name)
+void GameTab::showHandName(std::optional<Category> category)
 {
-    m_handName->setText(name);
+    m_handCategory = category;
+    m_handName->setText(category ? handLabel(*category) : QString());
+}
+
+QString GameTab::handNameSaid() const
+{
+    return m_handCategory ? categoryName(*m_handCategory) : QString();
 }
 
 void GameTab::setBlinkInterval(int milliseconds)

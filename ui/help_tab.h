@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/category.h"
+
 #include <QWidget>
 
 #include <array>
@@ -19,7 +21,7 @@ public:
 private:
     // Every example place shows the card back again.
     void ClearExampleHand();
-    void showExample(int category);
+    void showExample(Category category);
 
     RandomSource &m_random;
     std::array<PictureBox *, 5> m_places{};   // Image2(5..9): example place - 1

@@ -10,12 +10,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("spoken", text);
 }
 
-// The table shows a hand's name with arrows after it, which are not read out.
-QString handSaid(const QString &shownName)
-{
-    return QString(shownName).remove(QLatin1Char('>')).simplified();
-}
-
 } // namespace
 
 QString noCardDealt() { return tr("no card dealt"); }
@@ -36,12 +30,12 @@ QString marked(const QString &card, bool exchanged)
 QString dealt(const QStringList &cards, const QString &handName)
 {
     const QString row = cards.join(QStringLiteral(", ")) + QLatin1Char('.');
-    return handName.isEmpty() ? row : row + QLatin1Char(' ') + handSaid(handName) + QLatin1Char('.');
+    return handName.isEmpty() ? row : row + QLatin1Char(' ') + handName + QLatin1Char('.');
 }
 
 QString drawn(const QStringList &cards, const QString &handName, qint64 win, qint64 balance)
 {
-    const QString hand = handName.isEmpty() ? tr("This hand pays nothing.") : handSaid(handName) + QLatin1Char('.');
+    const QString hand = handName.isEmpty() ? tr("This hand pays nothing.") : handName + QLatin1Char('.');
     return tr("%1 %2 Won %3, balance %4.")
         .arg(cards.join(QStringLiteral(", ")) + QLatin1Char('.'), hand, QString::number(win),
              QString::number(balance));

@@ -18,7 +18,8 @@ QString coverOf(int position);   // 1..5
 QString faceName(const QString &card, bool exchanged);
 // The news of a mark: "3 of spades, to be exchanged" or "3 of spades, kept".
 QString marked(const QString &card, bool exchanged);
-// After the bet: the five cards in table order, then the hand's name when one is shown.
+// After the bet: the five cards in table order, then the hand's name (categoryName) when one is
+// shown.
 QString dealt(const QStringList &cards, const QString &handName);
 // After the draw: the five cards, the hand's name or that it pays nothing, the win, the balance.
 QString drawn(const QStringList &cards, const QString &handName, qint64 win, qint64 balance);
