@@ -1,12 +1,14 @@
 #include "app/game.h"
 
 #include "records/hiscore_file.h"
+#include "records/records_lock.h"
 #include "records/save_failure_prompt.h"
 #include "records/settings_file.h"
 #include "ui/about_window.h"
 #include "ui/game_tab.h"
 #include "ui/hiscore_tab.h"
 #include "ui/main_window.h"
+#include "ui/records_notice.h"
 #include "ui/startup_window.h"
 
 #include <QPushButton>
@@ -80,8 +82,10 @@ void Game::StartUp(std::unique_ptr<StartupWindow> startupWindow)
     connect(m_startupWindow.get(), &StartupWindow::handOver, this, &Game::handOver);
     m_startupWindow->show();
     NewGame();
-    m_settingsKeeper = FileKeeper(LoadSettings(m_settings, m_statistics, settingsFile()));
-    m_hiScoreKeeper = FileKeeper(LoadHiScores(m_hiScores, hiScoreFile()));
+    const FileStamp settingsStamp = FileStamp::of(settingsFile());
+    m_settingsKeeper = FileKeeper(LoadSettings(m_settings, m_statistics, settingsFile()), settingsStamp);
+    const FileStamp hiScoreStamp = FileStamp::of(hiScoreFile());
+    m_hiScoreKeeper = FileKeeper(LoadHiScores(m_hiScores, hiScoreFile()), hiScoreStamp);
     FillHiScoreList();
 }
 
@@ -90,6 +94,10 @@ void Game::handOver()
     m_mainWindow->show();
     m_mainWindow->activateWindow();
     m_mainWindow->gameTab()->focusBet();
+    QStringList notices{m_hiScoreKeeper.startNotice(hiScoreFile()), m_settingsKeeper.startNotice(settingsFile())};
+    notices.removeAll(QString());
+    if (!notices.isEmpty())
+        showRecordsNotice(m_mainWindow.get(), notices.join(QStringLiteral("\n\n")));
 }
 
 void Game::NewGame()
@@ -127,15 +135,18 @@ void Game::saveRecords()
     for (;;) {
         QString error;
         QString failedFile;
-        if (!hiScoresSaved) {
-            hiScoresSaved = saveHiScores(&error);
-            if (!hiScoresSaved)
-                failedFile = hiScoreFile();
-        }
-        if (hiScoresSaved) {
-            if (saveSettings(&error))
-                return;
-            failedFile = settingsFile();
+        {
+            const RecordsLock lock(m_platform.folder.path());
+            if (!hiScoresSaved) {
+                hiScoresSaved = saveHiScores(&error);
+                if (!hiScoresSaved)
+                    failedFile = hiScoreFile();
+            }
+            if (hiScoresSaved) {
+                if (saveSettings(&error))
+                    return;
+                failedFile = settingsFile();
+            }
         }
         QStringList unsaved;
         if (!hiScoresSaved)
@@ -149,13 +160,31 @@ void Game::saveRecords()
 
 bool Game::saveHiScores(QString *error)
 {
-    return m_hiScoreKeeper.readyToReplace(hiScoreFile(), error) && SaveHiScores(m_hiScores, hiScoreFile(), error);
+    const QString file = hiScoreFile();
+    const auto readAgain = [&] {
+        HiScores found;
+        const FileCondition condition = LoadHiScores(found, file);
+        if (condition != FileCondition::Unreadable)
+            m_hiScores.putChangesOnto(found.entries());
+        return condition;
+    };
+    return m_hiScoreKeeper.save(file, readAgain, [&](QString *why) { return SaveHiScores(m_hiScores, file, why); },
+                                error);
 }
 
 bool Game::saveSettings(QString *error)
 {
-    return m_settingsKeeper.readyToReplace(settingsFile(), error)
-        && SaveSettings(m_settings, m_statistics, settingsFile(), error);
+    const QString file = settingsFile();
+    const auto readAgain = [&] {
+        Settings foundSettings;
+        Statistics found;
+        const FileCondition condition = LoadSettings(foundSettings, found, file);
+        if (condition != FileCondition::Unreadable)
+            m_statistics.putChangesOnto(found);
+        return condition;
+    };
+    return m_settingsKeeper.save(
+        file, readAgain, [&](QString *why) { return SaveSettings(m_settings, m_statistics, file, why); }, error);
 }
 
 AboutWindow &Game::aboutWindow()

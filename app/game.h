@@ -74,9 +74,11 @@ private:
     void connectWindow();
     void FillHiScoreList();
     void handOver();
-    // Writes hi.dat, then cfg.dat; after a failure asks whether to try again or leave unsaved.
+    // Writes hi.dat, then cfg.dat, each onto what another game saved there meanwhile; after a
+    // failure asks whether to try again or leave unsaved.
     void saveRecords();
-    // One file each, once its keeper lets it be replaced; false with a reason otherwise.
+    // One file each, once its keeper lets it be replaced; false with a reason otherwise. Call only
+    // while holding the RecordsLock.
     bool saveHiScores(QString *error);
     bool saveSettings(QString *error);
 

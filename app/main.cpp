@@ -1,4 +1,5 @@
 #include "app/coach.h"
+#include "app/data_folder.h"
 #include "app/game.h"
 #include "app/system_random.h"
 #include "ui/event_loop_clock.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QThread>
 #include <QWindow>
 
@@ -27,10 +29,26 @@ int main(int argc, char *argv[])
         QStringLiteral("coach"),
         QStringLiteral("Show beside the game, after each draw, what every hold of the dealt hand was worth."));
     options.addOption(coachOption);
+    const QCommandLineOption dataFolderOption(
+        QStringLiteral("data-folder"),
+        QStringLiteral("Keep hi.dat and cfg.dat in the player's data folder (made if missing) instead of the current folder."));
+    options.addOption(dataFolderOption);
     // Arguments it does not know are left alone, as they always were.
     options.parse(QApplication::arguments());
     if (options.isSet(helpOption))
         options.showHelp();
+
+    QDir folder = QDir::current();
+    if (options.isSet(dataFolderOption)) {
+        folder.setPath(playerDataFolder());
+        QString reason;
+        if (!makePrivateFolder(folder.path(), &reason)) {
+            QMessageBox::critical(nullptr, QStringLiteral("Quintdraw"),
+                                  QStringLiteral("Quintdraw cannot keep its records in %1: %2")
+                                      .arg(QDir::toNativeSeparators(folder.path()), reason));
+            return 1;
+        }
+    }
 
     // The start-up window goes up first and is painted before the main window is built, so the
     // player sees something at once.
@@ -48,7 +66,7 @@ int main(int argc, char *argv[])
     SystemRandom random;
     NamePromptDialog namePrompt;
     SaveFailureDialog saveFailurePrompt;
-    Game game({clock, random, namePrompt, saveFailurePrompt, QDir::current()});
+    Game game({clock, random, namePrompt, saveFailurePrompt, folder});
     if (options.isSet(coachOption))
         new Coach(game);   // owned by the game
     QObject::connect(&game, &Game::finished, &application, &QApplication::quit, Qt::DirectConnection);

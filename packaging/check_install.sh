@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs a build into a scratch folder and checks it as a desktop sees it: every file in its
-# usual place, the menu entry and the AppStream data valid, and the launcher running the game in
-# the player's data folder.
+# usual place, the menu entry and the AppStream data valid, and the game started as the menu starts
+# it keeping its records in the player's data folder.
 #     check_install.sh CMAKE BUILD_FOLDER APP_ID VERSION ICON_SIDE...
 set -eu
 cmake=$1 build=$2 app_id=$3 version=$4
@@ -25,7 +25,7 @@ DESTDIR=$scratch/root "$cmake" --install "$build" --prefix /usr >"$scratch/insta
     || { cat "$scratch/install.log"; fail "cmake --install"; }
 usr=$scratch/root/usr
 
-for program in quintdraw quintdraw-launcher; do
+for program in quintdraw; do
     [ -f "$usr/bin/$program" ] && [ -x "$usr/bin/$program" ] || fail "bin/$program is not installed"
 done
 desktop=$usr/share/applications/$app_id.desktop
@@ -48,22 +48,24 @@ appstreamcli validate-tree --no-net --strict "$usr" || fail "appstreamcli valida
 grep -q "<release version=\"$version\"" "$metainfo" \
     || fail "the metainfo has no release entry for version $version"
 
-# The launcher, beside a stand-in game that tells where it runs and what it was given.
-bin=$scratch/bin home=$scratch/home
-mkdir "$bin" "$home"
-cp "$usr/bin/quintdraw-launcher" "$bin/"
-printf '#!/bin/sh\npwd\nprintf "%%s\\n" "$@"\n' >"$bin/quintdraw"
-chmod +x "$bin/quintdraw"
-expect_game_in() { # FOLDER CASE OUTPUT
-    [ "$3" = "$(printf '%s\none\ntwo words' "$1")" ] \
-        || fail "launcher, $2: wanted the game in $1 with its arguments, got: $3"
+# The game as the menu entry starts it, from any folder: it makes and uses the player's data
+# folder. It runs until stopped, so it is stopped after a moment.
+home=$scratch/home
+mkdir "$home"
+exec_line=$(sed -n 's/^Exec=//p' "$desktop" | head -n 1)
+[ "$exec_line" = "quintdraw --data-folder" ] || fail "the menu entry starts: $exec_line"
+expect_data_in() { # FOLDER CASE ENVIRONMENT...
+    local folder=$1 case=$2 status=0
+    shift 2
+    (cd "$scratch" && env "$@" HOME="$home" QT_QPA_PLATFORM=offscreen timeout 3 "$usr/bin/quintdraw" --data-folder) \
+        >/dev/null 2>&1 || status=$?
+    [ "$status" = 124 ] || fail "the game, $case, ended with status $status"
+    [ -d "$folder" ] || fail "the game, $case, did not make $folder"
 }
-expect_game_in "$home/.local/share/quintdraw" "no XDG_DATA_HOME" \
-    "$(cd / && env -u XDG_DATA_HOME HOME="$home" "$bin/quintdraw-launcher" one "two words")"
-[ "$(stat -c %a "$home/.local/share/quintdraw")" = 700 ] \
+expect_data_in "$home/.local/share/quintdraw" "no XDG_DATA_HOME" -u XDG_DATA_HOME
+[ "$(stat -c %a "$home/.local/share" "$home/.local/share/quintdraw" | sort -u)" = 700 ] \
     || fail "the data folder is open to other users"
-expect_game_in "$home/.local/share/quintdraw" "relative XDG_DATA_HOME" \
-    "$(cd "$bin" && HOME="$home" XDG_DATA_HOME=data ./quintdraw-launcher one "two words")"
-expect_game_in "$scratch/data/quintdraw" "XDG_DATA_HOME set" \
-    "$(cd / && HOME="$home" XDG_DATA_HOME="$scratch/data" "$bin/quintdraw-launcher" one "two words")"
-echo "installed files, validators and launcher: all good"
+rm -rf "$home/.local"
+expect_data_in "$home/.local/share/quintdraw" "relative XDG_DATA_HOME" XDG_DATA_HOME=data
+expect_data_in "$scratch/data/quintdraw" "XDG_DATA_HOME set" XDG_DATA_HOME="$scratch/data"
+echo "installed files, validators and the game in its data folder: all good"

@@ -1,37 +1,66 @@
 #include "records/file_keeper.h"
 
+#include "records/replace_file.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <cstdio>
+#include <sys/stat.h>
+
+FileStamp FileStamp::of(const QString &path)
+{
+    struct stat found {};
+    if (::stat(QFile::encodeName(path).constData(), &found) != 0)
+        return {};
+    return {true, quint64(found.st_dev), quint64(found.st_ino), qint64(found.st_size),
+            qint64(found.st_mtim.tv_sec) * 1'000'000'000 + found.st_mtim.tv_nsec};
+}
 
 namespace {
 
-FileCondition lookAgain(const QString &path)
+// The player's own word: a file without any write permission is not replaced.
+bool madeReadOnly(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return FileCondition::Absent;
-    QFile file(path);
-    return info.isFile() && file.open(QIODevice::ReadOnly) ? FileCondition::NotAsWritten : FileCondition::Unreadable;
+    struct stat found {};
+    return ::stat(QFile::encodeName(path).constData(), &found) == 0 && S_ISREG(found.st_mode)
+        && (found.st_mode & 0222) == 0;
 }
 
 } // namespace
 
+bool FileKeeper::save(const QString &path, const std::function<FileCondition()> &readAgain,
+                      const std::function<bool(QString *error)> &write, QString *error)
+{
+    if (m_condition == FileCondition::Unreadable || FileStamp::of(path) != m_stamp) {
+        const FileStamp stamp = FileStamp::of(path);
+        m_condition = readAgain();
+        m_stamp = stamp;
+    }
+    if (!readyToReplace(path, error) || !write(error))
+        return false;
+    m_stamp = FileStamp::of(path);
+    return true;
+}
+
 bool FileKeeper::readyToReplace(const QString &path, QString *error)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    if (m_condition == FileCondition::Unreadable)
-        m_condition = lookAgain(path);
     if (m_condition == FileCondition::Unreadable) {
         if (error)
             *error = QStringLiteral("%1 could not be read at start; saving would replace it.").arg(shown);
         return false;
     }
-    if (m_condition == FileCondition::NotAsWritten && QFileInfo::exists(path)) {
-        const QString backup = backupPath(path);
+    if (madeReadOnly(path)) {
+        if (error)
+            *error = QStringLiteral("%1 is read-only; saving would replace it.").arg(shown);
+        return false;
+    }
+    const QString backup = backupPath(path);
+    removeLeftovers(path);
+    removeLeftovers(backup);
+    if (m_condition == FileCondition::NotAsWritten && QFile::exists(path)) {
         QString reason;
-        if (!copyFile(path, backup, &reason)) {
+        if (!keepFileAs(path, backup, &reason)) {
             if (error)
                 *error = QStringLiteral("%1 must first be kept as %2. %3")
                              .arg(shown, QDir::toNativeSeparators(backup), reason);
@@ -40,7 +69,22 @@ bool FileKeeper::readyToReplace(const QString &path, QString *error)
         std::fprintf(stderr, "quintdraw: %s was not as this game writes it; its previous content is kept in %s\n",
                      qPrintable(shown), qPrintable(QDir::toNativeSeparators(backup)));
     }
-    // Kept or never needing it: later attempts of this run must not copy a half-written file.
+    // Kept or never needing it: later attempts of this run must not keep the file again.
     m_condition = FileCondition::AsWritten;
     return true;
+}
+
+QString FileKeeper::startNotice(const QString &path) const
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    switch (m_condition) {
+    case FileCondition::NotAsWritten:
+        return QStringLiteral("%1 was damaged or not as this game writes it. What could be read is used; "
+                              "the file's present content is kept as %2 when the game saves.")
+            .arg(shown, QDir::toNativeSeparators(backupPath(path)));
+    case FileCondition::Unreadable:
+        return QStringLiteral("%1 could not be read. It is left as it is; the game will not replace it.").arg(shown);
+    default:
+        return {};
+    }
 }

@@ -3,23 +3,52 @@
 #include "records/value_file.h"
 
 #include <QString>
+#include <functional>
 
-// Stands between a records file as it was found at start and the save that replaces it, so that
-// no player's file is lost: one that could not be read is not replaced, and one not in the form
-// this program writes is first copied beside it as "<name>.bak" (once a run).
+// What tells one version of a file from another without reading it: any save replaces or
+// rewrites it and so changes this.
+struct FileStamp {
+    bool exists = false;
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+
+    // Of the file the path finally names.
+    static FileStamp of(const QString &path);
+    friend bool operator==(const FileStamp &, const FileStamp &) = default;
+};
+
+// Stands between a records file as this run read it and the save that replaces it, so that no
+// player's file is lost: one that cannot be read or that the player made read-only is not
+// replaced, one not in the form this program writes is first kept beside it as "<name>.bak" (once
+// for each version found), and one another program saved in the meantime is read again, so that
+// this run's changes go onto it.
 class FileKeeper {
 public:
-    explicit FileKeeper(FileCondition condition = FileCondition::Absent) : m_condition(condition) {}
+    FileKeeper() = default;
+    // `stamp` is taken before the file is read, so that a save by another program while it was
+    // read counts as a change.
+    FileKeeper(FileCondition condition, FileStamp stamp) : m_condition(condition), m_stamp(stamp) {}
 
     FileCondition condition() const { return m_condition; }
 
-    // Call before each attempt to replace the file at `path`. A file unreadable at start is looked
-    // at again first. False, with a reason a person can read in `error`, when it must not be
-    // replaced now.
-    bool readyToReplace(const QString &path, QString *error);
+    // Replaces the file at `path` by `write`. When the file may no longer hold what this run read
+    // or last wrote (another program saved it, or it could not be read), `readAgain` first reads
+    // it as it is now and puts this run's changes onto what it found, unless it returns
+    // Unreadable. False, with a reason a person can read in `error`, when the file must not be
+    // replaced now or could not be written. Call only while holding the RecordsLock.
+    bool save(const QString &path, const std::function<FileCondition()> &readAgain,
+              const std::function<bool(QString *error)> &write, QString *error);
+
+    // What the player is told after start-up about a file as it was found; empty when it was fine.
+    QString startNotice(const QString &path) const;
 
     static QString backupPath(const QString &path) { return path + QStringLiteral(".bak"); }
 
 private:
-    FileCondition m_condition;
+    bool readyToReplace(const QString &path, QString *error);
+
+    FileCondition m_condition = FileCondition::Absent;
+    FileStamp m_stamp;
 };

@@ -38,7 +38,20 @@ void HiScores::setEntries(const Entries &entries)
 void HiScores::ResetHiScores()
 {
     m_entries.fill(kDefaultEntry);
+    m_resetInRun = true;
+    m_enteredInRun.clear();
     emit changed();
+}
+
+bool HiScores::enter(const HiScoreEntry &entry)
+{
+    if (leadingNumberOrZero(entry.score) <= scoreValue(m_entries.back()))
+        return false;
+    m_entries.back() = entry;
+    // Strictly less: among equal scores the older entries keep the better ranks.
+    for (int j = kRanks - 1; j > 0 && scoreValue(m_entries[j - 1]) < scoreValue(m_entries[j]); --j)
+        std::swap(m_entries[j - 1], m_entries[j]);
+    return true;
 }
 
 bool HiScores::CheckHiScore(qint64 result, NamePrompt &prompt, const QString &defaultName)
@@ -46,13 +59,23 @@ bool HiScores::CheckHiScore(qint64 result, NamePrompt &prompt, const QString &de
     const bool entered = result > scoreValue(m_entries.back());
     if (entered) {
         const QString name = prompt.askName(firstCharacters(defaultName, kNameLength));
-        m_entries.back() = {QString::number(result), firstCharacters(name, kNameLength)};
-        // Strictly less: among equal scores the older entries keep the better ranks.
-        for (int j = kRanks - 1; j > 0 && scoreValue(m_entries[j - 1]) < scoreValue(m_entries[j]); --j)
-            std::swap(m_entries[j - 1], m_entries[j]);
+        const HiScoreEntry entry{QString::number(result), firstCharacters(name, kNameLength)};
+        enter(entry);
+        m_enteredInRun.append(entry);
     }
     emit changed();
     return entered;
+}
+
+void HiScores::putChangesOnto(const Entries &found)
+{
+    if (m_resetInRun)
+        m_entries.fill(kDefaultEntry);
+    else
+        m_entries = found;
+    for (const HiScoreEntry &entry : std::as_const(m_enteredInRun))
+        enter(entry);
+    emit changed();
 }
 
 QStringList HiScores::lines() const

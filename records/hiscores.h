@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,10 @@ public:
     // five characters of `defaultName`), enters the result below all equal scores and returns true.
     // A cancelled prompt enters an empty name. Emits changed() either way, for the list to redraw.
     bool CheckHiScore(qint64 result, NamePrompt &prompt, const QString &defaultName);
+    // Puts what this run changed onto a list another program saved meanwhile: the entries this
+    // run entered go into `found` by the rule of CheckHiScore, in the order they were entered,
+    // onto the default list instead if this run reset the list since.
+    void putChangesOnto(const Entries &found);
     // The list box lines, rank 1 first: rank, six spaces, TAB, name, four spaces, TAB, score.
     QStringList lines() const;
 
@@ -44,5 +49,10 @@ signals:
     void changed();
 
 private:
+    // Enters the entry below all equal scores when it beats rank 100; returns whether it did.
+    bool enter(const HiScoreEntry &entry);
+
     Entries m_entries;
+    bool m_resetInRun = false;
+    QList<HiScoreEntry> m_enteredInRun;   // since the last reset
 };

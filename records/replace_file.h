@@ -4,11 +4,15 @@
 #include <QString>
 #include <functional>
 
-// Writes a file whole or not at all. The bytes go to "<name>.saving" beside it, which is then
-// renamed over the file: a failure or a kill at any moment leaves the previous file whole, and a
-// "<name>.saving" left by a kill is overwritten and renamed away by the next save. Where the folder
-// forbids new files but the file itself may be written (a shared score folder), the file is
-// written in place instead, which is not atomic.
+// Writes a file whole or not at all, and durably. The bytes go to a new file of a name of its own
+// beside the file ("<name>.saving.XXXXXX", created exclusively, never through a link), are synced
+// to the disk and renamed over the file, and the folder is synced: a failure, a kill or a power
+// cut at any moment leaves the previous file or the new one, whole. A link, or a chain of links,
+// stays as it is; the file it finally names is the one replaced.
+//
+// Where no new file may be made beside it (a shared score folder), or the folder refuses the
+// rename (a sticky folder), the file is written in place instead: its previous bytes are kept in
+// memory and written back if the write fails, and the reason then says whether that worked.
 //
 // `fill` hands the content to `write` piece by piece; it returns false to give up, with a reason
 // in `reason` unless the write itself failed. On failure `error` (when given) receives a reason a
@@ -16,3 +20,16 @@
 using WriteBytes = std::function<bool(QByteArrayView)>;
 using FillFile = std::function<bool(const WriteBytes &write, QString &reason)>;
 bool replaceFile(const QString &path, const FillFile &fill, QString *error);
+
+// The file a path finally names: the path itself unless it is a link, else the end of its chain.
+QString finalTarget(const QString &path);
+
+// Makes `keptPath` hold the bytes of the file at `path` as they are now, as durably as
+// replaceFile: a second name for the same file where the file system allows it (nothing is
+// copied, and replacing the file later leaves this name on the old bytes), otherwise a copy.
+bool keepFileAs(const QString &path, const QString &keptPath, QString *error);
+
+// Removes what an interrupted save of the file left beside it: regular files of this program's
+// own, at the names it gives its new files. Anything else at such a name is left alone. Call only
+// while no other save into the folder can run (see RecordsLock).
+void removeLeftovers(const QString &path);

@@ -17,6 +17,7 @@ void Statistics::CountHand(int category)
 {
     m_current[category] = saturatingAdd(m_current[category], 1);
     m_total[category] = saturatingAdd(m_total[category], 1);
+    m_countedInRun[category] = saturatingAdd(m_countedInRun[category], 1);
     emit changed();
 }
 
@@ -45,5 +46,12 @@ void Statistics::resetCurrentGame()
 void Statistics::setTotal(int category, qint64 count)
 {
     m_total[category] = count;
+    emit changed();
+}
+
+void Statistics::putChangesOnto(const Statistics &found)
+{
+    for (int category = 0; category < kCategories; ++category)
+        m_total[category] = saturatingAdd(found.total(category), m_countedInRun[category]);
     emit changed();
 }

@@ -20,6 +20,9 @@ public:
     qint64 current(int category) const { return m_current[category]; }
     qint64 total(int category) const { return m_total[category]; }
     void setTotal(int category, qint64 count);
+    // Puts the hands this run counted onto the totals another program saved meanwhile (of
+    // `found`), as totals that stop at the largest number.
+    void putChangesOnto(const Statistics &found);
     qint64 turnCount() const { return m_turnCount; }
     qint64 turnWinSum() const { return m_turnWinSum; }
     // The average as shown: floor(sum / turns * 100) / 100 in doubles, as its shortest text.
@@ -31,6 +34,7 @@ signals:
 private:
     std::array<qint64, kCategories> m_current{};
     std::array<qint64, kCategories> m_total{};
+    std::array<qint64, kCategories> m_countedInRun{};
     qint64 m_turnCount = 0;
     qint64 m_turnWinSum = 0;
     QString m_averageText = QStringLiteral("0");

@@ -17,36 +17,74 @@ namespace {
 constexpr qsizetype kMaxLineBytes = 3 * qsizetype(kMaxValueLength) + 8;
 constexpr qint64 kChunkBytes = 4096;
 
+// Far more than any file the game writes; reading stops there, so a huge file costs no time.
+constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
+
 struct RawLine {
     QByteArray bytes;  // without its line end
     bool cut = false;  // longer than kMaxLineBytes; the rest was skipped
 };
 
-std::optional<RawLine> readRawLine(QFile &file)
-{
-    RawLine line;
-    bool anything = false;
-    for (bool ended = false; !ended;) {
-        QByteArray chunk = file.readLine(kChunkBytes);
-        if (chunk.isEmpty())
-            break;
-        anything = true;
-        ended = chunk.endsWith('\n');
-        if (ended)
-            chunk.chop(1);
-        const qsizetype room = kMaxLineBytes - line.bytes.size();
-        if (chunk.size() > room) {
-            line.cut = true;
-            chunk.truncate(room);
-        }
-        line.bytes += chunk;
+// Splits a file into lines ended by CR, LF or CR LF. A CR inside an open quote belongs to the
+// value, since a quoted value may hold one. A UTF-8 byte order mark at the start is skipped.
+class LineReader {
+public:
+    explicit LineReader(QFile &file) : m_file(file)
+    {
+        if (fill() && m_buffer.startsWith("\xEF\xBB\xBF"))
+            m_at = 3;
     }
-    if (!anything)
-        return std::nullopt;
-    if (!line.cut && line.bytes.endsWith('\r'))
-        line.bytes.chop(1);
-    return line;
-}
+
+    std::optional<RawLine> next()
+    {
+        RawLine line;
+        bool anything = false;
+        bool started = false;  // a character other than a blank was seen
+        bool quoted = false;   // the first such character is a quote
+        bool inQuote = false;
+        for (;;) {
+            if (m_at == m_buffer.size() && !fill())
+                return anything ? std::optional(line) : std::nullopt;
+            anything = true;
+            const char c = m_buffer[m_at++];
+            if (c == '\n' || (c == '\r' && !inQuote)) {
+                if (c == '\r' && (m_at < m_buffer.size() || fill()) && m_buffer[m_at] == '\n')
+                    ++m_at;
+                if (c == '\n' && !line.cut && line.bytes.endsWith('\r'))
+                    line.bytes.chop(1);
+                return line;
+            }
+            if (!started && c != ' ' && c != '\t') {
+                started = true;
+                quoted = c == '"';
+            }
+            if (c == '"' && quoted)
+                inQuote = !inQuote;
+            if (line.bytes.size() < kMaxLineBytes)
+                line.bytes += c;
+            else
+                line.cut = true;
+        }
+    }
+
+private:
+    bool fill()
+    {
+        const qint64 room = kMaxFileBytes - m_read;
+        const QByteArray chunk = room > 0 ? m_file.read(std::min(kChunkBytes, room)) : QByteArray();
+        if (chunk.isEmpty())
+            return false;
+        m_buffer = chunk;
+        m_at = 0;
+        m_read += chunk.size();
+        return true;
+    }
+
+    QFile &m_file;
+    QByteArray m_buffer;
+    qsizetype m_at = 0;
+    qint64 m_read = 0;
+};
 
 // A line cut at a byte limit may end inside a UTF-8 sequence; without the broken tail the value
 // still decodes as the UTF-8 it was.
@@ -134,8 +172,9 @@ QStringList readValues(const QString &path, int count, FileCondition *condition)
         *condition = found;
     if (found != FileCondition::NotAsWritten)
         return values;
+    LineReader reader(file);
     while (values.size() < count) {
-        std::optional<RawLine> line = readRawLine(file);
+        std::optional<RawLine> line = reader.next();
         if (!line)
             break;
         if (line->cut)
@@ -179,30 +218,4 @@ bool writeValues(const QString &path, const QList<FileValue> &values, QString *e
 {
     const QByteArray bytes = encodeValues(values);
     return replaceFile(path, [&](const WriteBytes &write, QString &) { return write(bytes); }, error);
-}
-
-bool copyFile(const QString &path, const QString &copyPath, QString *error)
-{
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), source.errorString());
-        return false;
-    }
-    const auto fill = [&](const WriteBytes &write, QString &reason) {
-        for (;;) {
-            const QByteArray chunk = source.read(kChunkBytes);
-            if (chunk.isEmpty() && source.error() != QFileDevice::NoError)
-                reason = source.errorString();
-            if (chunk.isEmpty())
-                return source.error() == QFileDevice::NoError;
-            if (!write(chunk))
-                return false;
-        }
-    };
-    // The copy is as private as the file it keeps.
-    if (!replaceFile(copyPath, fill, error))
-        return false;
-    QFile::setPermissions(copyPath, source.permissions());
-    return true;
 }

@@ -45,5 +45,3 @@ bool holdsExactly(const QString &path, QByteArrayView bytes);
 // line feed inside a value is written as a space, since a value is one line.
 bool writeValues(const QString &path, const QList<FileValue> &values, QString *error);
 
-// Replaces `copyPath` with the bytes of the file at `path`, as writeValues replaces a file.
-bool copyFile(const QString &path, const QString &copyPath, QString *error);

@@ -12,10 +12,10 @@ if [ "${1:-}" = "--test" ]; then
     # Debian's clang; a real X server, a window manager, input
     # tools and window pictures (imagemagick) for the end-to-end tests and the screenshots; the
     # validators for the desktop files; the accessibility bus and the Orca screen reader with
-    # speech-dispatcher for the screen-reader tests.
+    # speech-dispatcher for the screen-reader tests; XFS for the power-cut test.
     packages+=(file clang libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils imagemagick
                desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi
-               orca speech-dispatcher)
+               orca speech-dispatcher xfsprogs)
 elif [ "${1:-}" = "--bench" ]; then
     # The benchmark watches the windows through the X server's DAMAGE extension.
     packages+=(xvfb xauth openbox xdotool libx11-dev libxdamage-dev)

@@ -46,7 +46,7 @@ for file in /usr/bin/quintdraw /usr/share/applications/io.github.quintdraw.Quint
 done
 # Started as the menu starts it, the game must still be running after 3 s, in its data folder.
 status=0
-(cd / && HOME=$home XDG_DATA_HOME='' timeout 3 quintdraw-launcher) || status=$?
+(cd / && HOME=$home XDG_DATA_HOME='' timeout 3 quintdraw --data-folder) || status=$?
 if [ "$status" != 124 ] || [ ! -d "$home/.local/share/quintdraw" ]; then
     echo "FAIL: the installed game did not keep running in its data folder (exit $status)" >&2
     exit 1

@@ -39,7 +39,10 @@ private slots:
                                       << QStringList{"Jürg €Ÿ", QString(QChar(0x81))};
         QTest::newRow("encoding per value") << QByteArray("\xC3\xA9\r\n\xE9\r\n") << 5 << QStringList{"é", "é"};
         QTest::newRow("binary") << QByteArray("\x00\xFF\r\x01\n\x80", 6) << 5
-                                << QStringList{nul + "ÿ\r" + QChar(1), "€"};
+                                << QStringList{nul + "ÿ", QChar(1), "€"};
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF" "12\r\n\"Bob\"\r\n") << 5 << QStringList{"12", "Bob"};
+        QTest::newRow("CR alone") << QByteArray("12\r\"Bob\"\r\r7") << 5 << QStringList{"12", "Bob", "", "7"};
+        QTest::newRow("CR inside quotes") << QByteArray("\"a\rb\"\r7\r\n") << 5 << QStringList{"a\rb", "7"};
     }
     void reads()
     {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# A cut hi.dat and a cfg.dat that cannot be read (a folder stands in its place): Ctrl+F4 keeps the
-# cut file's bytes as hi.dat.bak before writing hi.dat, then refuses to replace cfg.dat and says
-# why; "Leave without saving", chosen from the keyboard, ends the game with cfg.dat untouched.
+# A cut hi.dat and a cfg.dat that cannot be read (a folder stands in its place): a notice tells
+# of both after start-up; Ctrl+F4 keeps the cut file's bytes as hi.dat.bak before writing hi.dat,
+# then refuses to replace cfg.dat and says why; "Leave without saving", chosen from the keyboard,
+# ends the game with cfg.dat untouched.
 test_name=keep_records
 startup_ms=500   # the start-up window is not what this test looks at
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,6 +17,9 @@ mkdir "$run_dir/cfg.dat"
 start_x
 start_game
 wait_for_main_window
+# The player is told at once, beside the game, that files were found damaged or unreadable.
+notice_shown() { [ -n "$(windows_of_type DIALOG '^Quintdraw records$')" ]; }
+wait_for 20 "the notice about the records" notice_shown
 
 # The cut list is filled up with the built-in entries; a result of 0 still beats the crafted ones.
 press "$main_window" ctrl+F4
