@@ -1,17 +1,21 @@
 // Times the analysis of all 32 holds of a hand against dealing out every draw with the
-// classifier, then finds the return of the payoff table with best play over every deal.
+// classifier, then finds the return of a payoff table with best play over every deal.
 
+#include "core/best_play.h"
+#include "core/chart_writer.h"
 #include "core/classifier.h"
+#include "core/deal_tables.h"
 #include "core/hold_analysis.h"
 #include "core/payoff.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <numeric>
+#include <cstdlib>
 #include <random>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -76,51 +80,13 @@ double secondsSince(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// The smallest of the 24 relabellings of the suits of five cards, as one number.
-quint32 suitClass(const std::array<int, kPositions> &cards)
-{
-    std::array<int, 4> relabel{0, 1, 2, 3};
-    quint32 smallest = ~0U;
-    do {
-        std::array<int, kPositions> mapped;
-        for (int i = 0; i < kPositions; ++i)
-            mapped[i] = cards[i] / 4 * 4 + relabel[cards[i] % 4];
-        std::sort(mapped.begin(), mapped.end());
-        quint32 key = 0;
-        for (int index : mapped)
-            key = key * 64 + quint32(index);
-        smallest = std::min(smallest, key);
-    } while (std::next_permutation(relabel.begin(), relabel.end()));
-    return smallest;
-}
-
-std::string text(unsigned __int128 value)
-{
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), char('0' + int(value % 10)));
-        value /= 10;
-    } while (value);
-    return digits;
-}
-
-unsigned __int128 gcd(unsigned __int128 a, unsigned __int128 b)
-{
-    while (b) {
-        const unsigned __int128 rest = a % b;
-        a = b;
-        b = rest;
-    }
-    return a;
-}
-
-void timeOneHand(const Payoff &payoff)
+void timeOneHand(const DrawRules &rules)
 {
     const std::vector<Hand> hands = randomHands(2000);
     double checksum = 0;
     auto start = Clock::now();
     for (const Hand &hand : hands)
-        checksum += analyseHand(hand, payoff, 1).best().expectedWin();
+        checksum += analyseHand(hand, rules).best().expectedWin();
     const double fast = secondsSince(start) / double(hands.size());
 
     constexpr int kDealtHands = 10;
@@ -136,51 +102,124 @@ void timeOneHand(const Payoff &payoff)
     std::printf("holds: %.3f %.1f %.0f\n", fast * 1e3, dealing * 1e3, dealing / fast);
 }
 
-void tableReturn(const Payoff &payoff)
+void printBestPlay(const char *label, const BestPlay &play, double seconds)
+{
+    std::printf("%s: %s %.4f %.3f\n", label, play.tableReturn.text().c_str(), play.tableReturn.percent(), seconds);
+}
+
+// The peak resident memory of this process so far, in KiB (VmHWM).
+long peakKib()
+{
+    std::FILE *status = std::fopen("/proc/self/status", "r");
+    long kib = 0;
+    char line[256];
+    while (status && std::fgets(line, sizeof line, status)) {
+        if (std::sscanf(line, "VmHWM: %ld", &kib) == 1)
+            break;
+    }
+    if (status)
+        std::fclose(status);
+    return kib;
+}
+
+// Best play over every deal, the tables' way (their making included), then hand by hand.
+void tableReturn(const DrawRules &rules)
+{
+    // The fastest of five runs, each making its tables anew.
+    BestPlay fast;
+    double seconds = 1e9;
+    for (int run = 0; run < 5; ++run) {
+        const auto start = Clock::now();
+        fast = bestPlay(rules);
+        seconds = std::min(seconds, secondsSince(start));
+    }
+    printBestPlay("return", fast, seconds);
+    std::printf("counts:");
+    for (qint64 count : fast.counts)
+        std::printf(" %lld", count);
+    std::printf(" / %lld\n", kFinalHands);
+    std::printf("peak memory: %ld KiB\n", peakKib());
+
+    const auto start = Clock::now();
+    const BestPlay byHand = bestPlayHandByHand(rules);
+    const double slow = secondsSince(start);
+    printBestPlay("return counting each hand", byHand, slow);
+    std::printf("speed-up: %.0f times%s\n", slow / seconds,
+                byHand.tableReturn.text() == fast.tableReturn.text() && byHand.counts == fast.counts ? "" : ", RESULTS DIFFER");
+}
+
+// The chart written for the table, its exact return and what it gives up against best play.
+void printChart(const DrawRules &rules)
 {
     const auto start = Clock::now();
-    std::unordered_map<quint32, int> classes;
-    classes.reserve(200000);
-    std::array<int, kPositions> cards;
-    for (cards[0] = 0; cards[0] < kDeckSize; ++cards[0])
-        for (cards[1] = cards[0] + 1; cards[1] < kDeckSize; ++cards[1])
-            for (cards[2] = cards[1] + 1; cards[2] < kDeckSize; ++cards[2])
-                for (cards[3] = cards[2] + 1; cards[3] < kDeckSize; ++cards[3])
-                    for (cards[4] = cards[3] + 1; cards[4] < kDeckSize; ++cards[4])
-                        ++classes[suitClass(cards)];
+    const WrittenChart written = writeChart(rules);
+    const double seconds = secondsSince(start);
+    int number = 0;
+    for (const ChartLine &line : written.chart.lines())
+        std::printf("%2d. %s\n", ++number, qPrintable(line.text));
+    std::printf("chart return: %s %.4f\n", written.chartReturn.text().c_str(), written.chartReturn.percent());
+    std::printf("best return: %s %.4f\n", written.bestReturn.text().c_str(), written.bestReturn.percent());
+    std::printf("chart cost: %.4f\n", written.costPercent());
+    std::printf("written in %.2f s\n", seconds);
+}
 
-    // One denominator for the draws of every hold size, C(47, k) for k = 0..5.
-    qint64 common = 1;
-    for (qint64 draws : {1LL, 47LL, 1081LL, 16215LL, 178365LL, 1533939LL})
-        common = std::lcm(common, draws);
-    unsigned __int128 numerator = 0;
-    qint64 deals = 0;
-    HoldCounter counter;
-    for (const auto &[key, weight] : classes) {
-        Hand hand;
-        for (int i = kPositions - 1, rest = int(key); i >= 0; --i, rest /= 64)
-            hand[i] = cardAt(rest % 64);
-        const HandAnalysis analysis = analyseCounts(counter.count(hand), payoff, 1);
-        const HoldValue &best = analysis.best();
-        numerator += (unsigned __int128)(weight) * quint64(best.totalWin) * quint64(common / best.draws);
-        deals += weight;
+// Nine whole numbers from 0 to kMostWin, commas between them; false for anything else.
+bool parseFactors(const std::string &list, std::array<qint64, kCategories> &wins)
+{
+    const char *next = list.data();
+    const char *end = list.data() + list.size();
+    for (int category = 0; category < kCategories; ++category) {
+        if (category > 0 && (next == end || *next++ != ','))
+            return false;
+        const auto [stop, error] = std::from_chars(next, end, wins[category]);
+        if (error != std::errc() || wins[category] < 0 || wins[category] > kMostWin)
+            return false;
+        next = stop;
     }
-    unsigned __int128 denominator = (unsigned __int128)(common) * quint64(payoff.winFor(0, 1)) * quint64(deals);
-    const unsigned __int128 divisor = gcd(numerator, denominator);
-    numerator /= divisor;
-    denominator /= divisor;
-    std::printf("return with best play over %lld deals (%zu suit classes): %s / %s = %.6f %%, in %.2f s\n",
-                deals, classes.size(), text(numerator).c_str(), text(denominator).c_str(),
-                100.0 * double(numerator) / double(denominator), secondsSince(start));
-    std::printf("return: %s/%s %.4f %.1f\n", text(numerator).c_str(), text(denominator).c_str(),
-                100.0 * double(numerator) / double(denominator), secondsSince(start));
+    return next == end;
+}
+
+// `--factors F0,...,F8` (One Pair first, in stakes), `--pair-from RANK`, `--wheel`; without
+// them, this game's table and rules. `--strategy` asks for the chart instead of the timings.
+DrawRules rulesFrom(int argc, char **argv, bool *strategy)
+{
+    DrawRules rules = gameRules(Payoff(), 1);
+    bool understood = true;
+    for (int i = 1; i < argc && understood; ++i) {
+        const std::string option = argv[i];
+        if (option == "--factors" && i + 1 < argc) {
+            understood = parseFactors(argv[++i], rules.wins);
+            rules.stake = 1;
+        } else if (option == "--pair-from" && i + 1 < argc) {
+            const std::string rank = argv[++i];
+            const auto [stop, error] = std::from_chars(rank.data(), rank.data() + rank.size(), rules.lowestPayingPair);
+            understood = error == std::errc() && stop == rank.data() + rank.size()
+                         && rules.lowestPayingPair >= kLowestRank && rules.lowestPayingPair <= kAce;
+        } else if (option == "--wheel") {
+            rules.wheelIsStraight = true;
+        } else if (option == "--strategy") {
+            *strategy = true;
+        } else {
+            understood = false;
+        }
+    }
+    if (!understood) {
+        std::fprintf(stderr, "usage: hold_bench [--factors F0,...,F8] [--pair-from 2..14] [--wheel] [--strategy]\n");
+        std::exit(2);
+    }
+    return rules;
 }
 
 } // namespace
 
-int main()
+int main(int argc, char **argv)
 {
-    const Payoff payoff;
-    timeOneHand(payoff);
-    tableReturn(payoff);
+    bool strategy = false;
+    const DrawRules rules = rulesFrom(argc, argv, &strategy);
+    if (strategy) {
+        printChart(rules);
+        return 0;
+    }
+    timeOneHand(rules);
+    tableReturn(rules);
 }

@@ -12,35 +12,8 @@
 
 namespace {
 
-constexpr quint64 kNibbleOnes = 0x1111111111111111ULL;
-constexpr quint64 kNibbleLow = 0x7777777777777777ULL;
 constexpr int kRanks = 13;
 constexpr int kUnseen = 47;
-
-// The top bit of every nibble (rank r at bits 4r..4r+3) of `counts` that holds exactly `times`.
-constexpr quint64 nibblesHolding(quint64 counts, int times)
-{
-    const quint64 diff = counts ^ (kNibbleOnes * quint64(times));
-    return ~(((diff & kNibbleLow) + kNibbleLow) | diff | kNibbleLow);
-}
-
-// The category of five cards of at least two suits, from their rank counts.
-int rankOnlyCategory(quint64 counts)
-{
-    if (nibblesHolding(counts, 4))
-        return 6;
-    const quint64 threes = nibblesHolding(counts, 3);
-    const quint64 pairs = nibblesHolding(counts, 2);
-    if (threes)
-        return pairs ? 5 : 2;
-    if (pairs) {
-        if (std::popcount(pairs) == 2)
-            return 1;
-        return (63 - std::countl_zero(pairs)) / 4 > 10 ? 0 : kNoCategory;
-    }
-    const quint64 singles = nibblesHolding(counts, 1);
-    return singles >> std::countr_zero(singles) == 0x11111 ? 3 : kNoCategory;
-}
 
 struct Binomials {
     std::array<std::array<qint64, kUnseen + 1>, kUnseen + 1> c{};
@@ -56,13 +29,14 @@ struct Binomials {
 constexpr Binomials kBinomial;
 
 struct Walk {
+    const DrawRules &rules;
     std::array<int, kAce + 1> unseen{};   // unseen cards of each rank
-    std::array<qint64, kCategories + 1> *counts = nullptr;
+    CategoryCounts *counts = nullptr;
 
     void draw(int rank, int left, qint64 ways, quint64 packed) const
     {
         if (left == 0) {
-            (*counts)[rankOnlyCategory(packed)] += ways;
+            (*counts)[rules.rankCategory(packed)] += ways;
             return;
         }
         for (; rank <= kAce; ++rank) {
@@ -103,9 +77,9 @@ namespace {
 
 // The counts of every hold as if no draw made a flush: they depend only on the rank at each
 // position.
-std::array<HoldValue, kHolds> countRanks(const Hand &dealt)
+std::array<HoldValue, kHolds> countRanks(const Hand &dealt, const DrawRules &rules)
 {
-    Walk walk;
+    Walk walk{rules};
     walk.unseen.fill(4);
     for (const Card &card : dealt)
         --walk.unseen[card.rank];
@@ -113,11 +87,7 @@ std::array<HoldValue, kHolds> countRanks(const Hand &dealt)
     std::array<HoldValue, kHolds> result;
     for (unsigned hold = 0; hold < kHolds; ++hold) {
         HoldValue &value = result[hold];
-        quint64 packed = 0;
-        for (int i = 0; i < kPositions; ++i) {
-            if (hold & (1U << i))
-                packed += quint64(1) << (4 * dealt[i].rank);
-        }
+        const quint64 packed = packCards(dealt, hold).nibbles;
         const int exchanged = kPositions - std::popcount(hold);
         value.draws = kBinomial.c[kUnseen][exchanged];
         walk.counts = &value.counts;
@@ -129,7 +99,7 @@ std::array<HoldValue, kHolds> countRanks(const Hand &dealt)
 // Moves the draws that complete five cards of one suit from straight or nothing to straight
 // flush, royal flush or flush. Such a draw has five different ranks; of all the ways to draw
 // the missing ranks of a suit, only the ones filling a run of five are straights.
-void addFlushes(const Hand &dealt, std::array<HoldValue, kHolds> &holds)
+void addFlushes(const Hand &dealt, const DrawRules &rules, std::array<HoldValue, kHolds> &holds)
 {
     std::array<unsigned, 4> unseenOfSuit{};   // rank sets, bit r - 2
     unseenOfSuit.fill((1U << kRanks) - 1);
@@ -137,29 +107,24 @@ void addFlushes(const Hand &dealt, std::array<HoldValue, kHolds> &holds)
         unseenOfSuit[card.suit] &= ~(1U << (card.rank - kLowestRank));
 
     for (unsigned hold = 0; hold < kHolds; ++hold) {
-        unsigned heldRanks = 0;
-        unsigned heldSuits = 0;
-        for (int i = 0; i < kPositions; ++i) {
-            if (hold & (1U << i)) {
-                heldRanks |= 1U << (dealt[i].rank - kLowestRank);
-                heldSuits |= 1U << dealt[i].suit;
-            }
-        }
+        const PackedCards held = packCards(dealt, hold);
+        const unsigned heldRanks = held.ranks;
+        const unsigned heldSuits = held.suits;
         if (std::popcount(heldSuits) > 1)
             continue;
         const int exchanged = kPositions - std::popcount(hold);
-        std::array<qint64, kCategories + 1> &counts = holds[hold].counts;
+        CategoryCounts &counts = holds[hold].counts;
         for (int suit = 0; suit < 4; ++suit) {
             if (heldSuits && heldSuits != 1U << suit)
                 continue;
             const unsigned available = unseenOfSuit[suit];
             qint64 straights = 0;
-            for (int low = 0; low + kPositions <= kRanks; ++low) {
-                const unsigned run = 0x1FU << low;
+            for (int i = 0; i < rules.straightRunCount(); ++i) {
+                const unsigned run = rules.straightRuns()[i];
                 if ((heldRanks & ~run) || ((run & ~heldRanks) & ~available))
                     continue;
                 ++straights;
-                ++counts[low + kPositions == kRanks ? 8 : 7];
+                ++counts[rules.oneSuitCategory(run)];
             }
             counts[3] -= straights;
             const qint64 flushes = kBinomial.c[std::popcount(available)][exchanged] - straights;
@@ -171,10 +136,10 @@ void addFlushes(const Hand &dealt, std::array<HoldValue, kHolds> &holds)
 
 } // namespace
 
-std::array<HoldValue, kHolds> countHolds(const Hand &dealt)
+std::array<HoldValue, kHolds> countHolds(const Hand &dealt, const DrawRules &rules)
 {
-    std::array<HoldValue, kHolds> holds = countRanks(dealt);
-    addFlushes(dealt, holds);
+    std::array<HoldValue, kHolds> holds = countRanks(dealt, rules);
+    addFlushes(dealt, rules, holds);
     return holds;
 }
 
@@ -185,24 +150,29 @@ std::array<HoldValue, kHolds> HoldCounter::count(const Hand &dealt)
         ranks = ranks << 4 | quint32(card.rank);
     auto known = m_rankCounts.find(ranks);
     if (known == m_rankCounts.end())
-        known = m_rankCounts.emplace(ranks, countRanks(dealt)).first;
+        known = m_rankCounts.emplace(ranks, countRanks(dealt, m_rules)).first;
     std::array<HoldValue, kHolds> holds = known->second;
-    addFlushes(dealt, holds);
+    addFlushes(dealt, m_rules, holds);
     return holds;
+}
+
+HandAnalysis analyseHand(const Hand &dealt, const DrawRules &rules)
+{
+    return analyseCounts(countHolds(dealt, rules), rules);
 }
 
 HandAnalysis analyseHand(const Hand &dealt, const Payoff &payoff, int units)
 {
-    return analyseCounts(countHolds(dealt), payoff, units);
+    return analyseHand(dealt, gameRules(payoff, units));
 }
 
-HandAnalysis analyseCounts(const std::array<HoldValue, kHolds> &counts, const Payoff &payoff, int units)
+HandAnalysis analyseCounts(const std::array<HoldValue, kHolds> &counts, const DrawRules &rules)
 {
     HandAnalysis analysis;
     analysis.holds = counts;
     for (HoldValue &value : analysis.holds) {
         for (int category = 0; category < kCategories; ++category)
-            value.totalWin += value.counts[category] * payoff.winFor(category, units);
+            value.totalWin += value.counts[category] * rules.wins[category];
     }
     unsigned top = 0;
     for (unsigned hold = 1; hold < kHolds; ++hold) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/card.h"
+#include "core/draw_rules.h"
 #include "core/payoff.h"
 
 #include <QtGlobal>
@@ -13,13 +14,11 @@
 // A hold is a bit set: bit p - 1 keeps position p.
 constexpr int kHolds = 1 << kPositions;
 constexpr unsigned kKeepAll = kHolds - 1;
-// The index of a final hand that forms no category in HoldValue::counts.
-constexpr int kNoCategory = kCategories;
 
 struct HoldValue {
-    std::array<qint64, kCategories + 1> counts{};   // by category; the last one: hands in none
-    qint64 draws = 0;      // how many draws this hold allows, C(47, cards exchanged)
-    qint64 totalWin = 0;   // the wins of all those draws together, in credits
+    CategoryCounts counts{};   // by category; the last one: hands in none
+    qint64 draws = 0;          // how many draws this hold allows, C(47, cards exchanged)
+    qint64 totalWin = 0;       // the wins of all those draws together, in the rules' unit
 
     double expectedWin() const { return double(totalWin) / double(draws); }
 };
@@ -33,23 +32,28 @@ struct HandAnalysis {
 
     const HoldValue &best() const { return holds[bestHolds.front()]; }
     bool isBest(unsigned hold) const;
-    // What choosing `hold` lost against the best, in credits on average; 0 for a best hold.
+    // What choosing `hold` lost against the best, on average; 0 for a best hold.
     double gaveUp(unsigned hold) const;
 };
 
-// Counts the categories of every hold; wins follow the payoff's factors at `units` bet units.
+// Counts the categories of every hold and attaches the rules' wins: one hand in well under a
+// millisecond, without any table.
+HandAnalysis analyseHand(const Hand &dealt, const DrawRules &rules);
+// The game's table, wins in credits at `units` bet units.
 HandAnalysis analyseHand(const Hand &dealt, const Payoff &payoff, int units);
-// The same from counts already made (by countHolds or a HoldCounter).
-HandAnalysis analyseCounts(const std::array<HoldValue, kHolds> &counts, const Payoff &payoff, int units);
+// The same from counts already made (by countHolds, a HoldCounter or DealTables).
+HandAnalysis analyseCounts(const std::array<HoldValue, kHolds> &counts, const DrawRules &rules);
 // The counts alone, before any win is attached (index = hold).
-std::array<HoldValue, kHolds> countHolds(const Hand &dealt);
+std::array<HoldValue, kHolds> countHolds(const Hand &dealt, const DrawRules &rules);
 
 // countHolds for many hands, walking the draws of each arrangement of ranks once: hands with the
 // same rank at each position differ only in their flushes. Keeps every arrangement it met.
 class HoldCounter {
 public:
+    explicit HoldCounter(const DrawRules &rules) : m_rules(rules) {}
     std::array<HoldValue, kHolds> count(const Hand &dealt);
 
 private:
+    DrawRules m_rules;
     std::unordered_map<quint32, std::array<HoldValue, kHolds>> m_rankCounts;   // key: the five ranks
 };

@@ -1,4 +1,7 @@
+#include "core/best_play.h"
 #include "core/classifier.h"
+#include "core/deal_classes.h"
+#include "core/deal_tables.h"
 #include "core/hold_analysis.h"
 #include "core/payoff.h"
 #include "support/card_notation.h"
@@ -9,9 +12,11 @@
 #include <random>
 #include <vector>
 
+Q_DECLARE_METATYPE(DrawRules)
+
 namespace {
 
-using Counts = std::array<qint64, kCategories + 1>;
+using Counts = CategoryCounts;
 
 // The slow, obvious way: deal every possible draw into the exchanged positions and classify
 // the final hand with the game's classifier.
@@ -48,7 +53,7 @@ Counts countByDealing(const Hand &dealt, unsigned hold)
 
 void compareWithDealing(const Hand &dealt)
 {
-    const auto holds = countHolds(dealt);
+    const auto holds = countHolds(dealt, gameRules(Payoff(), 1));
     for (unsigned hold = 0; hold < kHolds; ++hold) {
         const Counts expected = countByDealing(dealt, hold);
         if (holds[hold].counts != expected)
@@ -60,6 +65,30 @@ void compareWithDealing(const Hand &dealt)
     }
 }
 
+std::vector<Hand> randomHands(int count, unsigned seed)
+{
+    std::mt19937 engine(seed);
+    std::vector<Hand> hands;
+    for (int round = 0; round < count; ++round) {
+        std::vector<int> deck(52);
+        std::iota(deck.begin(), deck.end(), 0);
+        std::shuffle(deck.begin(), deck.end(), engine);
+        Hand dealt;
+        for (int i = 0; i < kPositions; ++i)
+            dealt[i] = Card{kLowestRank + deck[i] / 4, deck[i] % 4};
+        hands.push_back(dealt);
+    }
+    return hands;
+}
+
+DrawRules jacksOrBetter96()
+{
+    DrawRules rules;
+    rules.wins = {1, 2, 3, 4, 6, 9, 25, 50, 800};
+    rules.wheelIsStraight = true;
+    return rules;
+}
+
 } // namespace
 
 class TestHoldAnalysis : public QObject {
@@ -68,8 +97,14 @@ private slots:
     void countsEqualDealing_data();
     void countsEqualDealing();
     void randomHandsEqualDealing();
+    void tablesEqualCounting_data();
+    void tablesEqualCounting();
     void bestAndWorth_data();
     void bestAndWorth();
+    void publishedWorths_data();
+    void publishedWorths();
+    void publishedBestPlay_data();
+    void publishedBestPlay();
 };
 
 void TestHoldAnalysis::countsEqualDealing_data()
@@ -98,17 +133,50 @@ void TestHoldAnalysis::randomHandsEqualDealing()
 #else
     constexpr int kHands = 200;
 #endif
-    std::mt19937 engine(13);
-    for (int round = 0; round < kHands; ++round) {
-        std::vector<int> deck(52);
-        std::iota(deck.begin(), deck.end(), 0);
-        std::shuffle(deck.begin(), deck.end(), engine);
-        Hand dealt;
-        for (int i = 0; i < kPositions; ++i)
-            dealt[i] = Card{kLowestRank + deck[i] / 4, deck[i] % 4};
+    const std::vector<Hand> hands = randomHands(kHands, 13);
+    for (const Hand &dealt : hands) {
         compareWithDealing(dealt);
         if (QTest::currentTestFailed())
             return;
+    }
+}
+
+void TestHoldAnalysis::tablesEqualCounting_data()
+{
+    QTest::addColumn<int>("pairFrom");
+    QTest::addColumn<bool>("wheel");
+    for (int pairFrom : {kLowestRank, 10, 11, kAce}) {
+        for (bool wheel : {false, true})
+            QTest::addRow("pairs from %d%s", pairFrom, wheel ? ", wheel" : "") << pairFrom << wheel;
+    }
+}
+
+// Inclusion–exclusion over the tables, both ways (counts, worths), against walking each hold's
+// draws, for all 32 holds.
+void TestHoldAnalysis::tablesEqualCounting()
+{
+    QFETCH(int, pairFrom);
+    QFETCH(bool, wheel);
+    DrawRules rules = jacksOrBetter96();
+    rules.lowestPayingPair = pairFrom;
+    rules.wheelIsStraight = wheel;
+    const DealTables tables(rules);
+    std::vector<Hand> hands = randomHands(300, pairFrom * 2 + wheel);
+    hands.push_back(hand("AH 2H 3H 4H 5H"));
+    hands.push_back(hand("AS 2D 3C 4H 9S"));
+    hands.push_back(hand("TD JD QD KD AD"));
+    for (const Hand &dealt : hands) {
+        const HandAnalysis expected = analyseHand(dealt, rules);
+        const auto actual = tables.countHolds(dealt);
+        const AscendingHand sorted(dealt);
+        const auto worths = tables.scaledWorths(sorted.cards);
+        for (unsigned set = 0; set < kHolds; ++set) {
+            const unsigned hold = sorted.dealtHold(set);
+            const HoldValue &wanted = expected.holds[hold];
+            if (actual[hold].counts != wanted.counts || actual[hold].draws != wanted.draws
+                || worths[set] != scaledWorth(wanted))
+                QFAIL(qPrintable(QStringLiteral("%1, hold %2").arg(handText(dealt)).arg(hold)));
+        }
     }
 }
 
@@ -145,6 +213,61 @@ void TestHoldAnalysis::bestAndWorth()
     for (int category = 0; category < kCategories; ++category)
         wins += dealing[category] * payoff.winFor(category, units);
     QCOMPARE(none.totalWin, wins);
+}
+
+void TestHoldAnalysis::publishedWorths_data()
+{
+    QTest::addColumn<QString>("cards");
+    QTest::addColumn<unsigned>("hold");
+    QTest::addColumn<qint64>("numerator");
+    QTest::addColumn<qint64>("denominator");
+    QTest::newRow("four to a royal") << "KH QH JH TH 2S" << 0b01111U << qint64(925) << qint64(47);
+    QTest::newRow("four to a straight flush") << "QH JH TH 9H 8S" << 0b01111U << qint64(168) << qint64(47);
+    QTest::newRow("its straight, worth more") << "QH JH TH 9H 8S" << kKeepAll << qint64(4) << qint64(1);
+}
+
+// Single holds at 9/6 Jacks or Better, as published.
+void TestHoldAnalysis::publishedWorths()
+{
+    QFETCH(QString, cards);
+    QFETCH(unsigned, hold);
+    QFETCH(qint64, numerator);
+    QFETCH(qint64, denominator);
+    const HoldValue value = analyseHand(hand(qPrintable(cards)), jacksOrBetter96()).holds[hold];
+    QCOMPARE(value.totalWin * denominator, numerator * value.draws);
+}
+
+void TestHoldAnalysis::publishedBestPlay_data()
+{
+    QTest::addColumn<DrawRules>("rules");
+    QTest::addColumn<qint64>("numerator");
+    QTest::addColumn<qint64>("denominator");
+    QTest::addColumn<QList<qint64>>("counts");   // One Pair .. Royal flush, none; out of `denominator`
+    QTest::newRow("9/6 jacks or better") << jacksOrBetter96() << Q_INT64_C(1653526326983) << Q_INT64_C(1661102543100)
+        << QList<qint64>{356447740914, 214745513679, 123666922527, 18653130482, 18296232180,
+                         19122956883, 3924430647, 181573608, 41126022, 906022916158};
+    QTest::newRow("this game") << gameRules(Payoff(), 1) << Q_INT64_C(216956254069) << Q_INT64_C(138425211925)
+                               << QList<qint64>{};
+}
+
+// Best play over every deal; the counts depend on which of equally worth holds is taken.
+void TestHoldAnalysis::publishedBestPlay()
+{
+#if !defined(NDEBUG) || defined(__SANITIZE_ADDRESS__)
+    QSKIP("every deal of a table: checked in the Release build only");
+#endif
+    QFETCH(DrawRules, rules);
+    QFETCH(qint64, numerator);
+    QFETCH(qint64, denominator);
+    QFETCH(QList<qint64>, counts);
+    const BestPlay play = bestPlay(rules);
+    QCOMPARE(qint64(play.tableReturn.numerator), numerator);
+    QCOMPARE(qint64(play.tableReturn.denominator), denominator);
+    if (counts.isEmpty())
+        return;
+    QCOMPARE(kFinalHands % denominator, 0);
+    for (int category = 0; category <= kCategories; ++category)
+        QCOMPARE(play.counts[category], counts[category] * (kFinalHands / denominator));
 }
 
 QTEST_APPLESS_MAIN(TestHoldAnalysis)

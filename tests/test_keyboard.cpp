@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWindow>
@@ -12,7 +13,8 @@
 namespace {
 
 // X11 key codes of the keys used below.
-constexpr quint32 kKey1 = 10, kKey2 = 11, kKey3 = 12, kKey5 = 14, kKeyQ = 24, kKeypad2 = 88;
+constexpr quint32 kKey1 = 10, kKey2 = 11, kKey3 = 12, kKey5 = 14, kKeyQ = 24, kKeypad2 = 88,
+                  kKeypad6 = 85, kReturn = 36, kSpace = 65, kKeypadEnter = 104;
 
 QKeyEvent keyPress(Qt::Key key, Qt::KeyboardModifiers modifiers, quint32 scanCode, const QString &text)
 {
@@ -33,7 +35,7 @@ class KeyboardTest : public QObject {
     Q_OBJECT
 private slots:
 
-    void digitRowByPosition_data()
+    void cardKeysByPosition_data()
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
@@ -45,20 +47,22 @@ private slots:
         QTest::newRow("French 3 types a quote") << int(Qt::Key_QuoteDbl) << 0 << uint(kKey3) << "\"" << 3;
         QTest::newRow("French Shift+5 types 5") << int(Qt::Key_5) << int(Qt::ShiftModifier) << uint(kKey5) << "5" << 5;
         QTest::newRow("Ctrl+Alt+2") << int(Qt::Key_2) << int(Qt::ControlModifier | Qt::AltModifier) << uint(kKey2) << "" << 2;
-        QTest::newRow("keypad 2") << int(Qt::Key_2) << int(Qt::KeypadModifier) << uint(kKeypad2) << "2" << 0;
+        QTest::newRow("keypad 2") << int(Qt::Key_2) << int(Qt::KeypadModifier) << uint(kKeypad2) << "2" << 2;
+        QTest::newRow("keypad 6") << int(Qt::Key_6) << int(Qt::KeypadModifier) << uint(kKeypad6) << "6" << 0;
+        QTest::newRow("keypad 2 without Num Lock") << int(Qt::Key_Down) << int(Qt::KeypadModifier) << uint(kKeypad2) << "" << 0;
         QTest::newRow("letter Q") << int(Qt::Key_Q) << 0 << uint(kKeyQ) << "q" << 0;
         QTest::newRow("no scan code, digit 4") << int(Qt::Key_4) << 0 << 0u << "4" << 4;
-        QTest::newRow("no scan code, keypad 4") << int(Qt::Key_4) << int(Qt::KeypadModifier) << 0u << "4" << 0;
+        QTest::newRow("no scan code, keypad 4") << int(Qt::Key_4) << int(Qt::KeypadModifier) << 0u << "4" << 4;
     }
 
-    void digitRowByPosition()
+    void cardKeysByPosition()
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(uint, scanCode);
         QFETCH(QString, text);
         const QKeyEvent event = keyPress(Qt::Key(key), Qt::KeyboardModifiers(modifiers), scanCode, text);
-        QTEST(digitRowPosition(event), "position");
+        QTEST(cardKeyPosition(event), "position");
     }
 
     void digitsToggleMarksOnlyWhileADrawIsPending()
@@ -79,7 +83,8 @@ private slots:
         QVERIFY(t.game.table().KeepCard(2));
     }
 
-    void digitsWorkFromAnyTabAndReachTheFocusedControl()
+    // In a text field the digits are text; elsewhere on the tab they mark cards.
+    void digitsWorkFromAnyTabButAreTextInATextField()
     {
         TestGame t;
         t.betWith("2D 5H 9C JS KD");
@@ -88,8 +93,86 @@ private slots:
         name->setFocus();
         name->end(false);
         press(t, Qt::Key_2, kKey2, QStringLiteral("2"));
-        QVERIFY(!t.game.table().KeepCard(2));
+        QVERIFY(t.game.table().KeepCard(2));
         QCOMPARE(name->text(), QStringLiteral("Eva2"));
+        t.find(QStringLiteral("SpinButton1"))->setFocus();
+        press(t, Qt::Key_2, kKey2, QStringLiteral("2"));
+        QVERIFY(!t.game.table().KeepCard(2));
+    }
+
+    // A script of key events at their times in ms: P press, R release; lower case: flagged as
+    // repeated. Held keys act once, whether the window system flags their repeats or not.
+    void heldKeysActOnce_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("actions");
+        const int digit3 = Qt::Key_3, space = Qt::Key_Space, enter = Qt::Key_Return, keypadEnter = Qt::Key_Enter;
+        QTest::newRow("3 held, repeats flagged") << digit3 << "P100 p760 p800 p840 R900" << 1;
+        QTest::newRow("3 held, repeats unflagged") << digit3 << "P100 R760 P760 R800 P800 R900" << 1;
+        QTest::newRow("3 pressed twice quickly") << digit3 << "P100 R180 P260 R340" << 2;
+        QTest::newRow("Space held, repeats flagged") << space << "P100 r760 p760 r800 p800 R2100" << 1;
+        QTest::newRow("Space held, repeats unflagged") << space << "P100 R760 P760 R800 P800 R2100" << 1;
+        QTest::newRow("Space pressed twice quickly") << space << "P100 R180 P260 R340" << 2;
+        QTest::newRow("Return held") << enter << "P100 p760 p800 R900" << 1;
+        QTest::newRow("Return pressed twice quickly") << enter << "P100 R180 P260 R340" << 2;
+        QTest::newRow("keypad Enter") << keypadEnter << "P100 R180" << 1;
+    }
+
+    void heldKeysActOnce()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, script);
+        QFETCH(int, actions);
+        TestGame t;
+        const bool digit = key == Qt::Key_3;
+        if (digit)
+            t.betWith("2D 5H 9C JS KD");
+        else
+            t.random.scriptHand(hand("2D 5H 9C JS KD"));
+        const quint32 scanCode = digit ? kKey3 : key == Qt::Key_Space ? kSpace : key == Qt::Key_Return ? kReturn : kKeypadEnter;
+        const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        const QString text = digit ? QStringLiteral("3") : key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
+        for (const QString &step : script.split(u' ')) {
+            const QEvent::Type type = step[0].toUpper() == u'P' ? QEvent::KeyPress : QEvent::KeyRelease;
+            QKeyEvent event(type, key, modifiers, scanCode, 0, 0, text, step[0].isLower());
+            event.setTimestamp(step.mid(1).toULongLong());
+            QCoreApplication::sendEvent(t.window().windowHandle(), &event);
+        }
+        if (digit)
+            QCOMPARE(t.game.table().KeepCard(3), actions % 2 == 0);
+        else
+            QCOMPARE(t.game.table().DealPhase(), actions == 1 ? Table::DrawPending : Table::RoundComplete);
+    }
+
+    void ctrlKeysGoRoundTheTabs_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        const int ctrl = Qt::ControlModifier, ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+        QTest::newRow("Ctrl+Tab") << int(Qt::Key_Tab) << ctrl << 0 << 1;
+        QTest::newRow("Ctrl+Tab on the last tab") << int(Qt::Key_Tab) << ctrl << 5 << 0;
+        QTest::newRow("Ctrl+Shift+Tab") << int(Qt::Key_Backtab) << ctrlShift << 0 << 5;
+        QTest::newRow("Ctrl+Page Down") << int(Qt::Key_PageDown) << ctrl << 3 << 4;
+        QTest::newRow("Ctrl+Page Up") << int(Qt::Key_PageUp) << ctrl << 1 << 0;
+        QTest::newRow("Tab alone") << int(Qt::Key_Tab) << 0 << 2 << 2;
+    }
+
+    void ctrlKeysGoRoundTheTabs()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        TestGame t;
+        TabControl *tabs = t.game.mainWindow().tabs();
+        tabs->setCurrentIndex(from);
+        tabs->tabBar()->setFocus();
+        QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
+        QCoreApplication::sendEvent(t.window().windowHandle(), &event);
+        QCOMPARE(tabs->currentIndex(), to);
     }
 
     void spaceBetsAndDraws()

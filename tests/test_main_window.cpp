@@ -3,6 +3,7 @@
 #include "ui/picture_box.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -256,6 +257,33 @@ private slots:
         const int expected = textTop(t.find<QLabel>(caption));
         QVERIFY(expected >= 0);
         QVERIFY(qAbs(textTop(t.find<QLabel>(value)) - expected) <= 1);
+    }
+
+    // The keyboard player sees where the focus is, on the controls that Tab reaches.
+    void focusMarkIsDrawn_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("tab row") << 1 << "SSTab1";
+        QTest::newRow("start-sum arrows") << 3 << "SpinButton1";
+        QTest::newRow("Bet button") << 0 << "SSCommand1";
+    }
+
+    void focusMarkIsDrawn()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, name);
+        TestGame t;
+        QApplication::setActiveWindow(&t.window());
+        QVERIFY(QTest::qWaitForWindowActive(&t.window()));
+        auto *tabs = t.find(QStringLiteral("SSTab1"))->findChild<QTabBar *>();
+        tabs->setCurrentIndex(tab);
+        QWidget *control = name == QStringLiteral("SSTab1") ? tabs : t.find(name);
+        t.find(QStringLiteral("Text1"))->setFocus();
+        const QImage unfocused = control->grab().toImage();
+        control->setFocus(Qt::TabFocusReason);
+        QVERIFY(control->hasFocus());
+        QVERIFY(control->grab().toImage() != unfocused);
     }
 
     void menu()

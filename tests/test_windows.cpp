@@ -6,6 +6,7 @@
 #include "ui/startup_window.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -47,6 +48,7 @@ struct PromptSeen {
     QString label;
     QString offered;
     QPoint topLeft;
+    int width = 0;
 };
 
 // Answers the next modal input box as soon as it is shown: types `typed` over the offered text
@@ -59,7 +61,7 @@ PromptSeen *answerPrompt(const QString &typed, Qt::Key key)
         if (!box)
             return;
         auto *edit = box->findChild<QLineEdit *>(QStringLiteral("HiScoreName"));
-        *seen = {box->windowTitle(), box->labelText(), edit ? edit->text() : QString(), box->pos()};
+        *seen = {box->windowTitle(), box->labelText(), edit ? edit->text() : QString(), box->pos(), box->width()};
         if (!edit) {
             box->reject();
             return;
@@ -139,6 +141,7 @@ void TestWindows::aboutIsModalAndHidesWithoutBeingDestroyed()
     QPointer<AboutWindow> about = new AboutWindow;
     QCOMPARE(about->windowTitle(), QStringLiteral("About"));
     QVERIFY(!about->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!about->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     openAndWait(*about);
     QCOMPARE(QApplication::activeModalWidget(), about.data());
     QVERIFY(okButton(*about)->hasFocus());
@@ -192,6 +195,7 @@ void TestWindows::namePrompt_data()
     QTest::newRow("typed name") << "ABC" << "Alice" << int(Qt::Key_Return) << "Alice";
     QTest::newRow("offered name kept") << "Bobby" << QString() << int(Qt::Key_Return) << "Bobby";
     QTest::newRow("cancelled") << "Bobby" << "Carol" << int(Qt::Key_Escape) << "";
+    QTest::newRow("long name cut") << "Bobby" << "Alexandra" << int(Qt::Key_Return) << "Alexa";
 }
 
 void TestWindows::namePrompt()
@@ -207,6 +211,10 @@ void TestWindows::namePrompt()
     QCOMPARE(seen->label, QStringLiteral("Enter a name"));
     QCOMPARE(seen->offered, offered);
     QCOMPARE(seen->topLeft, QGuiApplication::primaryScreen()->availableGeometry().topLeft() + QPoint(7, 7));
+    // The title, in a window manager's bold caption font, with room for the caption's buttons.
+    QFont caption = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    caption.setBold(true);
+    QVERIFY(seen->width >= QFontMetrics(caption).horizontalAdvance(seen->title) + 100);
 }
 
 void TestWindows::saveFailureSaysWhatLeavingKeeps_data()

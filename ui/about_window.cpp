@@ -2,6 +2,7 @@
 
 #include "ui/controls.h"
 #include "ui/drawing.h"
+#include "ui/fixed_size_hints.h"
 #include "ui/picture_box.h"
 #include "ui/spoken_texts.h"
 
@@ -20,7 +21,7 @@ PictureBox *pictureAt(QWidget *parent, const char *name, Picture::Kind kind, int
 } // namespace
 
 AboutWindow::AboutWindow(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("About"));
@@ -59,6 +60,7 @@ AboutWindow::AboutWindow(QWidget *parent)
 void AboutWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    offerNoResizing(*this);
     m_ok->setFocus(Qt::ActiveWindowFocusReason);
 }
 

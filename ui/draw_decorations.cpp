@@ -12,9 +12,10 @@ namespace drawing {
 namespace {
 
 // The two title pictures stand side by side on the game table, the second one 80 px right of
-// the first and overlapping it by 7 px, so together they read as one word on one baseline.
-constexpr qreal kTitlePixels = 24;
-constexpr qreal kTitleBaseline = 20;
+// the first and overlapping it by 7 px, so together they read as one word on one baseline. Their
+// top 3 px lie in the tab row's height and stay clear, so the letters keep off the tab row.
+constexpr qreal kTitlePixels = 20;
+constexpr qreal kTitleBaseline = 21;
 constexpr qreal kTitleRestOffset = 80;
 constexpr qreal kTitleFirstRight = 85;
 
@@ -125,7 +126,7 @@ void titleRest(QPainter &painter)
 
     // A flourish of poker chips, one per suit, after the word.
     const qreal end = start + textAdvance(rest, sansFont(true, true), kTitlePixels);
-    chipRow(painter, QPointF(end + 22 + 1.5 * 24, 17), 10.5);
+    chipRow(painter, QPointF(end + 22 + 1.5 * 24, 19), 10.5);
 }
 
 void fannedHandPicture(QPainter &painter)

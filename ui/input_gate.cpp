@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
@@ -85,6 +86,12 @@ void InputGate::drain()
 
 bool InputGate::eventFilter(QObject *watched, QEvent *event)
 {
+    // The window system delivers keys to the window, and held input is replayed to it.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        auto *window = qobject_cast<QWindow *>(watched);
+        if (window && m_repeats.isRepeat(*static_cast<QKeyEvent *>(event), *window))
+            return true;
+    }
     if (!isBusy())
         return false;
     // An access key or menu shortcut reaches its receiver (a button, a shortcut, an action) as

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/key_repeats.h"
+
 #include <QObject>
 #include <deque>
 #include <functional>
@@ -9,6 +11,8 @@ class QAbstractButton;
 // Holds back the player's input while an operation that pauses (a deal, a card rising) runs.
 // The window keeps painting during the pauses, but clicks, keys and commands made meanwhile are
 // acted upon only after the whole operation, in the order they came: deferred, never dropped.
+// Only the repeats of a held key that presses a button or marks a card are dropped, at any time:
+// one physical press, one action.
 class InputGate : public QObject {
     Q_OBJECT
 public:
@@ -35,6 +39,7 @@ protected:
 private:
     void drain();
 
+    KeyRepeats m_repeats;
     int m_busyDepth = 0;
     std::deque<std::function<void()>> m_waiting;
 };

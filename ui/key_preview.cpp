@@ -1,5 +1,7 @@
 #include "ui/key_preview.h"
 
+#include "ui/key_repeats.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWindow>
@@ -11,10 +13,18 @@ namespace {
 constexpr quint32 kXkbKey1 = 10;
 constexpr quint32 kXkbKey5 = 14;
 
+int digitKeyPosition(int key)
+{
+    return key >= Qt::Key_1 && key <= Qt::Key_5 ? key - Qt::Key_1 + 1 : 0;
+}
+
 } // namespace
 
-int digitRowPosition(const QKeyEvent &event)
+int cardKeyPosition(const QKeyEvent &event)
 {
+    // The keypad's digits are the same keys on every layout.
+    if (event.modifiers() & Qt::KeypadModifier)
+        return digitKeyPosition(event.key());
     const quint32 scanCode = event.nativeScanCode();
     if (scanCode != 0) {
         const QString platform = QGuiApplication::platformName();
@@ -23,12 +33,8 @@ int digitRowPosition(const QKeyEvent &event)
             return scanCode >= kXkbKey1 && scanCode <= kXkbKey5 ? int(scanCode - kXkbKey1) + 1 : 0;
         }
     }
-    // Without a scan code, only the unshifted digit keys of the main keyboard are known.
-    if (event.modifiers() & Qt::KeypadModifier)
-        return 0;
-    if (event.key() >= Qt::Key_1 && event.key() <= Qt::Key_5)
-        return event.key() - Qt::Key_1 + 1;
-    return 0;
+    // Without a scan code, only the unshifted digit keys are known.
+    return digitKeyPosition(event.key());
 }
 
 KeyPreview::KeyPreview(QWindow *window) : QObject(window)
@@ -36,10 +42,10 @@ KeyPreview::KeyPreview(QWindow *window) : QObject(window)
     window->installEventFilter(this);
 }
 
-bool KeyPreview::eventFilter(QObject *, QEvent *event)
+bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        if (const int position = digitRowPosition(*static_cast<QKeyEvent *>(event)))
+    if (event->type() == QEvent::KeyPress && !focusTakesText(*static_cast<QWindow *>(watched))) {
+        if (const int position = cardKeyPosition(*static_cast<QKeyEvent *>(event)))
             emit digitPressed(position);
     }
     return false;   // the key goes on to the focused control

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "ui/controls.h"
+#include "ui/fixed_size_hints.h"
 #include "ui/game_tab.h"
 #include "ui/help_tab.h"
 #include "ui/hiscore_tab.h"
@@ -22,7 +23,7 @@
 MainWindow::MainWindow(const Models &models)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                               | Qt::WindowCloseButtonHint)
+                               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quintdraw"));
@@ -64,6 +65,7 @@ MainWindow::MainWindow(const Models &models)
     for (QAbstractButton *button : {static_cast<QAbstractButton *>(m_game->betButton()),
                                     static_cast<QAbstractButton *>(m_game->dealButton())}) {
         auto *key = new QShortcut(QKeySequence::mnemonic(button->text()), this);
+        key->setAutoRepeat(false);   // one press, one action
         button->setShortcut(QKeySequence());
         connect(key, &QShortcut::activated, button, [button] {
             if (button->isEnabled())
@@ -91,6 +93,12 @@ void MainWindow::buildMenu()
     connect(newGame, &QAction::triggered, this, &MainWindow::newChosen);
     connect(exit, &QAction::triggered, this, &MainWindow::exitChosen);
     connect(aboutItem, &QAction::triggered, this, &MainWindow::aboutChosen);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    offerNoResizing(*this);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

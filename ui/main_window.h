@@ -41,6 +41,7 @@ signals:
     void closedByWindowSystem();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -1,12 +1,20 @@
 #include "ui/name_prompt_dialog.h"
 
+#include "records/hiscores.h"
 #include "ui/controls.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QScreen>
+
+namespace {
+
+constexpr int kCaptionButtons = 4;   // the icon, minimise, maximise and close
+
+} // namespace
 
 NamePromptDialog::NamePromptDialog(QWidget *parent) : m_parent(parent)
 {
@@ -20,12 +28,20 @@ QString NamePromptDialog::askName(const QString &offered)
     box.setInputMode(QInputDialog::TextInput);
     box.setLabelText(QStringLiteral("Enter a name"));
     box.setTextValue(offered);
-    // The field is named by the visible prompt, which a screen reader then speaks with it.
-    if (auto *edit = box.findChild<QLineEdit *>())
+    // The field is named by the visible prompt, which a screen reader then speaks with it. It
+    // takes no more than the five characters that are kept.
+    if (auto *edit = box.findChild<QLineEdit *>()) {
         named(edit, QStringLiteral("HiScoreName"))->setAccessibleName(box.labelText());
+        edit->setMaxLength(HiScores::kNameLength);
+    }
 
-    // Wide enough for the whole title in the window's caption.
-    box.setMinimumWidth(QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) * 2);
+    // Wide enough for the whole title in the window's caption, which window managers draw in a
+    // bold font beside the window's icon and its buttons.
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    const QFontMetrics title(titleFont);
+    const int width = title.horizontalAdvance(box.windowTitle()) + kCaptionButtons * 2 * title.height();
+    box.resize(qMax(width, box.sizeHint().width()), box.sizeHint().height());
 
     // A moved dialog is not centred over its parent again when shown.
     const QScreen *screen = QGuiApplication::primaryScreen();

@@ -5,8 +5,8 @@
 class QToolButton;
 
 // A pair of up and down arrows with no value of its own: it only reports presses, of the
-// arrows or, with the focus, of the Up and Down keys. It shows screen readers the value it
-// changes.
+// arrows or, with the focus, of the Up and Down keys, and then shows the focus mark. It shows
+// screen readers the value it changes.
 class SpinButton : public QWidget {
     Q_OBJECT
 public:
@@ -22,9 +22,12 @@ signals:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QToolButton *m_up;
     QToolButton *m_down;
+    QWidget *m_focusMark;
     qint64 m_value = 0;
 };

@@ -1,17 +1,17 @@
 #include "ui/stats_tab.h"
 
 #include "records/statistics.h"
+#include "ui/captioned_frame.h"
 #include "ui/controls.h"
 #include "ui/palette.h"
 #include "ui/panel.h"
 
-#include <QGroupBox>
 #include <QLabel>
 
 StatsTab::StatsTab(const Statistics &statistics, QWidget *parent)
     : QWidget(parent), m_statistics(statistics)
 {
-    auto *history = named(new QGroupBox(QStringLiteral("History"), this), QStringLiteral("SSFrame1"));
+    auto *history = named(new CaptionedFrame(QStringLiteral("History"), this), QStringLiteral("SSFrame1"));
     placeTwips(history, 120, 480, 4575, 3975);
     history->setFont(arial(9.75, false));
 

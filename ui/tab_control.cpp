@@ -1,8 +1,11 @@
 #include "ui/tab_control.h"
 
 #include <QPainter>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QStyleOptionTabWidgetFrame>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QTabBar>
@@ -30,7 +33,8 @@ protected:
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
 
     // The captions are centred without the style's margins, so that "Hi-score" and "Settings"
-    // fit whole in a sixth of the row.
+    // fit whole in a sixth of the row. With the focus, the current caption has the focus mark
+    // that the buttons show.
     void paintEvent(QPaintEvent *) override
     {
         QStylePainter painter(this);
@@ -39,8 +43,18 @@ protected:
             initStyleOption(&tab, i);
             painter.drawControl(QStyle::CE_TabBarTabShape, tab);
             const int lift = i == currentIndex() ? 0 : 2;
+            const QRect caption = tab.rect.adjusted(0, lift, 0, 0);
             painter.setPen(palette().color(QPalette::WindowText));
-            painter.drawText(tab.rect.adjusted(0, lift, 0, 0), Qt::AlignCenter, tabText(i));
+            painter.drawText(caption, Qt::AlignCenter, tabText(i));
+            if (i == currentIndex() && hasFocus()) {
+                QStyleOptionFocusRect mark;
+                mark.initFrom(this);
+                mark.state |= QStyle::State_KeyboardFocusChange;
+                const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &tab, this) + 1;
+                mark.rect = fontMetrics().boundingRect(caption, Qt::AlignCenter, tabText(i))
+                                .adjusted(-margin, -1, margin, 1);
+                painter.drawPrimitive(QStyle::PE_FrameFocusRect, mark);
+            }
         }
     }
 
@@ -89,6 +103,38 @@ void TabControl::setCurrentIndex(int index)
     m_tabBar->setCurrentIndex(index);
 }
 
+// The keys of any tab widget: Ctrl+Tab and Ctrl+Page Down go to the next tab, Ctrl+Shift+Tab and
+// Ctrl+Page Up to the previous one, round the six; they come here from the focused control.
+void TabControl::keyPressEvent(QKeyEvent *event)
+{
+    int step = 0;
+    if (event->modifiers() & Qt::ControlModifier) {
+        switch (event->key()) {
+        case Qt::Key_Tab:
+            step = event->modifiers() & Qt::ShiftModifier ? -1 : 1;
+            break;
+        case Qt::Key_PageDown:
+            step = 1;
+            break;
+        case Qt::Key_Backtab:
+        case Qt::Key_PageUp:
+            step = -1;
+            break;
+        default:
+            break;
+        }
+    }
+    if (step == 0 || m_pages.isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int pages = int(m_pages.size());
+    setCurrentIndex((currentIndex() + step + pages) % pages);
+    // Had the focus nowhere to go from the hidden page, it stays in the tab control.
+    if (!QApplication::focusWidget())
+        m_tabBar->setFocus(Qt::TabFocusReason);
+}
+
 void TabControl::resizeEvent(QResizeEvent *event)
 {
     m_tabBar->setGeometry(0, 0, event->size().width(), m_rowHeight);
@@ -98,11 +144,15 @@ void TabControl::resizeEvent(QResizeEvent *event)
 
 void TabControl::paintEvent(QPaintEvent *)
 {
-    // The pages are transparent: this frame below the caption row is their background.
+    // The pages are transparent: this frame below the caption row is their background. The
+    // control reaches a pixel below the window's client area; the frame's border stays visible.
     QPainter painter(this);
     QStyleOptionTabWidgetFrame option;
     option.initFrom(this);
-    option.rect = rect().adjusted(0, m_rowHeight - 1, 0, 0);
+    QRect shown = rect();
+    if (parentWidget())
+        shown &= parentWidget()->rect().translated(-pos());
+    option.rect = shown.adjusted(0, m_rowHeight - 1, 0, 0);
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
 }
 
