@@ -4,7 +4,7 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer with clang (any report fails the run), with
 # bounded fuzzing of the file readers. The end-to-end tests play in the Release build; the
 # held-keys ones in both. Tests run in parallel; while the Release tests run, which mostly wait
-# for the game, the instrumented build compiles at the lowest priority.
+# for the game, the instrumented build compiles at a lower priority.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" --test
@@ -20,7 +20,7 @@ cmake --build "$build"
 CXX=clang++ cmake -S "$root" -B "$sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DQUINTDRAW_SANITIZE=ON -DQUINTDRAW_FUZZ=ON
 # Ninja itself, so that stopping it stops the compilers it started.
-nice -n 19 ninja -C "$sanitize" >"$sanitize/build.log" 2>&1 &
+nice -n 10 ninja -C "$sanitize" >"$sanitize/build.log" 2>&1 &
 sanitize_build=$!
 home=''
 cleanup() {
