@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "records/category.h"
+
+#include <optional>
 
 // The controls of a round that the round flow switches: the two buttons, the bet choices, the
 // focus, and the hand name with its blinking.
@@ -14,7 +16,8 @@ public:
     virtual void selectFirstBetChoice() = 0;
     virtual void focusBet() = 0;
     virtual void focusDeal() = 0;
-    virtual void showHandName(const QString &name) = 0;
+    // The hand label names the category, or nothing.
+    virtual void showHandName(std::optional<Category> category) = 0;
     // Blinking the hand name: interval in milliseconds, 0 stops it.
     virtual void setBlinkInterval(int milliseconds) = 0;
 };

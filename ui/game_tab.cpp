@@ -230,7 +230,7 @@ void GameTab::describeTable()
         const int choice = qMax(m_betGroup ? m_betGroup->checkedId() : 1, 1);
         said = spoken::newGame(m_money.balance(), kChoiceStakes[choice]);
     } else {
-        said = spoken::table(faces, m_handName->text(), m_money.stakeShown(), m_money.winShown(), m_money.balance());
+        said = spoken::table(faces, handNameSaid(), m_money.stakeShown(), m_money.winShown(), m_money.balance());
     }
     for (QPushButton *button : {m_bet, m_deal}) {
         if (button)
@@ -340,10 +340,16 @@ void GameTab::showEvent(QShowEvent *event)
         m_focusTarget->setFocus();
 }
 
-void GameTab::showHandName(const QString &name)
+void GameTab::showHandName(std::optional<Category> category)
 {
-    m_handName->setText(name);
+    m_handCategory = category;
+    m_handName->setText(category ? handLabel(*category) : QString());
     describeTable();
+}
+
+QString GameTab::handNameSaid() const
+{
+    return m_handCategory ? categoryName(*m_handCategory) : QString();
 }
 
 void GameTab::setBlinkInterval(int milliseconds)

@@ -45,7 +45,7 @@ public:
     void selectFirstBetChoice() override;
     void focusBet() override;
     void focusDeal() override;
-    void showHandName(const QString &name) override;
+    void showHandName(std::optional<Category> category) override;
     void setBlinkInterval(int milliseconds) override;
 
     QPushButton *betButton() const { return m_bet; }
@@ -73,6 +73,8 @@ private:
     void focusButton(QPushButton *button);
     void describeTable();
     void tell(QPushButton *button, const QString &news);
+    // The shown hand name as a screen reader says it; empty when none is shown.
+    QString handNameSaid() const;
 
     CardPictures m_pictures;
     const Money &m_money;
@@ -81,6 +83,7 @@ private:
     std::array<PictureBox *, 5> m_covers{};
     QLabel *m_stake = nullptr;
     QLabel *m_handName = nullptr;
+    std::optional<Category> m_handCategory;   // what m_handName names
     QLabel *m_won = nullptr;
     QLabel *m_balance = nullptr;
     QPushButton *m_bet = nullptr;

@@ -5,6 +5,7 @@
 # not a best one (Alt+D or Space) waits for the warning's "Draw anyway". The hand told is greyed
 # once the next one is dealt. At scale 2 on a 1280x1024 screen the coach still lies on the screen.
 test_name=coach
+startup_ms=500   # the start-up window is not what this test looks at
 game_args=(--coach)
 screen_geometry=1280x1024x24
 here=$(cd "$(dirname "$0")" && pwd)

@@ -5,6 +5,7 @@
 # entry. The start-up window is
 # read out as it appears. Orca speaks through a speech-dispatcher of the test's own, which needs no sound card.
 test_name=orca_speech
+startup_ms=500   # the start-up window is not what this test looks at
 here=$(cd "$(dirname "$0")" && pwd)
 accessibility_tools=(orca speech-dispatcher)
 source "$here/session.sh"
