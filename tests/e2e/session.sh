@@ -112,18 +112,31 @@ wait_for() {
     done
 }
 
-x_server_ready() {
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    [ -s "$work/display" ]
-}
 window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 start_x() {
-    # Xvfb picks a free display number and writes it to descriptor 3 once it accepts clients.
-    Xvfb -displayfd 3 -screen 0 "${screen_geometry:-1024x768x24}" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    wait_for 30 "the X server" x_server_ready
-    export DISPLAY=":$(head -n 1 "$work/display")"
+    # Each server takes its display number by its lock file (/tmp/.X<n>-lock), which Xvfb makes
+    # atomically and refuses when a live server holds it; -displayfd makes no lock, and two
+    # servers started together could end up on one number. A random first number keeps parallel
+    # tests from queueing on the same ones.
+    local display first=$(( 100 + RANDOM % 400 )) tries waits
+    for (( tries = 0; tries < 50; tries++ )); do
+        display=$(( first + tries ))
+        Xvfb ":$display" -screen 0 "${screen_geometry:-1024x768x24}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        for (( waits = 0; waits < 600; waits++ )); do
+            # Ours only when the lock names our server: another may answer on that number.
+            [ "$(tr -d ' \n' <"/tmp/.X$display-lock" 2>/dev/null)" = "$xvfb_pid" ] &&
+                xprop -display ":$display" -root >/dev/null 2>&1 && break
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -0 "$xvfb_pid" 2>/dev/null && break
+        wait "$xvfb_pid" 2>/dev/null
+        xvfb_pid=''
+    done
+    [ -n "$xvfb_pid" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$display"
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     wm_pid=$!
     wait_for 30 "openbox to manage the screen" window_manager_ready
