@@ -132,7 +132,7 @@ start_x() {
             sleep 0.05
         done
         kill -0 "$xvfb_pid" 2>/dev/null && break
-        wait "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null || true   # it found the number taken
         xvfb_pid=''
     done
     [ -n "$xvfb_pid" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
