@@ -93,7 +93,7 @@ void Game::handOver()
 {
     m_mainWindow->show();
     m_mainWindow->activateWindow();
-    m_mainWindow->gameTab()->focusBet();
+    m_mainWindow->gameTab()->focusRoundButton();
     QStringList notices{m_hiScoreKeeper.startNotice(hiScoreFile()), m_settingsKeeper.startNotice(settingsFile())};
     notices.removeAll(QString());
     if (!notices.isEmpty())
@@ -102,10 +102,7 @@ void Game::handOver()
 
 void Game::NewGame()
 {
-    m_round.resetForNewGame();
-    m_statistics.resetCurrentGame();
-    m_table.NewDeck();
-    m_money.startGame(m_settings.startSum());
+    m_round.NewGame(m_settings.startSum());
     m_table.setCardRowTop(m_mainWindow->gameTab()->coverTop(1));
 }
 
@@ -118,8 +115,6 @@ void Game::newCommand()
 {
     m_hiScores.CheckHiScore(m_money.GameResult(), m_platform.namePrompt, m_settings.defaultName());
     NewGame();
-    // Keeps the space bar working after a new game chosen while "&Deal" had the focus.
-    m_mainWindow->gameTab()->focusBet();
 }
 
 void Game::exitCommand()

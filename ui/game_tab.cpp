@@ -176,11 +176,14 @@ void GameTab::showCard(int index, Card card)
 
 void GameTab::setCoverVisible(int index, bool visible)
 {
-    const bool changed = m_covers[index]->isVisibleTo(this) != visible;
     m_covers[index]->setVisible(visible);
     describeCard(index);
-    if (changed && m_markable && m_cards[index] && (*m_markable)[index] == m_cards[index])
-        tell(m_deal, spoken::marked(cardName(*m_cards[index]), visible));
+}
+
+void GameTab::cardMarked(int index, bool exchanged)
+{
+    if (m_cards[index])
+        tell(m_deal, spoken::marked(cardName(*m_cards[index]), exchanged));
 }
 
 void GameTab::moveFace(int index, int top)
@@ -246,98 +249,56 @@ void GameTab::tell(QPushButton *button, const QString &news)
         sendDescriptionChanged(button, news);
 }
 
-void GameTab::setBetEnabled(bool enabled)
+// The phase's button is enabled and takes the focus before the other one is disabled: a
+// focused button that is disabled would pass the focus on along the tab order, through the bet
+// options or the tab captions. A control of a hidden tab never takes the focus; the button gets
+// it when the tab is shown.
+void GameTab::showPhase(Phase phase)
 {
-    // "&Bet >>" enabled while it keeps the focus: a new game between rounds, which nothing else
-    // would tell.
-    m_newGameUntold = enabled && m_bet->isEnabled() && m_bet->hasFocus();
-    switchButton(m_bet, m_deal, enabled);
-}
-
-void GameTab::setDealEnabled(bool enabled)
-{
-    m_markable.reset();
-    if (enabled)
+    const bool betting = phase == Phase::Bet;
+    QPushButton *button = betting ? m_bet : m_deal;
+    QPushButton *other = betting ? m_deal : m_bet;
+    // "&Deal" takes the focus as the bet begins the deal; a screen reader hears of it once the
+    // cards are dealt (cardsDealt) and reads it out with the dealt table.
+    if (!betting)
         holdFocusNews(m_deal);
-    switchButton(m_deal, m_bet, enabled);
-}
-
-// A focused button that is disabled would pass the focus on along the tab order, through the
-// bet options or the tab captions; so the focus moves to the other button first, and if that
-// one is not enabled yet, the disabling waits for it (the round enables it in the same step).
-void GameTab::switchButton(QPushButton *button, QPushButton *other, bool enabled)
-{
-    if (enabled) {
-        if (m_disablePending == button)
-            m_disablePending = nullptr;
-        button->setEnabled(true);
-        if (m_disablePending == other) {
-            m_disablePending = nullptr;
-            if (other->hasFocus())
-                button->setFocus();
-            other->setEnabled(false);
-        }
-        return;
-    }
-    if (button->hasFocus()) {
-        if (!other->isEnabled()) {
-            m_disablePending = button;
-            QMetaObject::invokeMethod(this, [this, button] {
-                if (m_disablePending == button) {
-                    m_disablePending = nullptr;
-                    button->setEnabled(false);
-                }
-            }, Qt::QueuedConnection);
-            return;
-        }
-        other->setFocus();
-    }
-    if (m_disablePending == button)
-        m_disablePending = nullptr;
-    button->setEnabled(false);
-}
-
-void GameTab::setBetChoicesEnabled(bool enabled)
-{
-    for (int k = 1; k <= 6; ++k)
-        m_betChoices[k]->setEnabled(enabled);
-}
-
-void GameTab::selectFirstBetChoice()
-{
-    m_betChoices[1]->setChecked(true);
-}
-
-void GameTab::focusBet()
-{
-    focusButton(m_bet);
-    if (m_newGameUntold)
-        tell(m_bet, m_bet->accessibleDescription());
-    m_newGameUntold = false;
-}
-
-// "&Deal" takes the focus as the bet begins the deal; a screen reader hears of it once the cards
-// are dealt and reads it out with the dealt table.
-void GameTab::focusDeal()
-{
-    m_markable = m_cards;
-    focusButton(m_deal);
-    releaseFocusNews(m_deal);
-}
-
-// A control of a hidden tab never takes the focus; the button gets it when the tab is shown.
-void GameTab::focusButton(QPushButton *button)
-{
+    button->setEnabled(true);
     m_focusTarget = button;
     if (isVisible())
         button->setFocus();
+    other->setEnabled(false);
+    for (int k = 1; k <= 6; ++k)
+        m_betChoices[k]->setEnabled(betting);
+}
+
+void GameTab::cardsDealt()
+{
+    releaseFocusNews(m_deal);
+}
+
+// A new game between rounds leaves the focus on "&Bet >>", so nothing else would tell it: the
+// button's description, which now tells the new game, is sent as news.
+void GameTab::newGameBegan()
+{
+    const bool focusStays = m_bet->isEnabled() && m_bet->hasFocus();
+    m_betChoices[1]->setChecked(true);
+    setBlinkInterval(0);
+    showHandName(QString());
+    showPhase(Phase::Bet);
+    if (focusStays)
+        tell(m_bet, m_bet->accessibleDescription());
+}
+
+void GameTab::focusRoundButton()
+{
+    if (m_focusTarget->isEnabled())
+        m_focusTarget->setFocus();
 }
 
 void GameTab::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_focusTarget && m_focusTarget->isEnabled())
-        m_focusTarget->setFocus();
+    focusRoundButton();
 }
 
 void GameTab::showHandName(const QString &name)

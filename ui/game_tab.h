@@ -36,17 +36,18 @@ public:
     void setCoverVisible(int index, bool visible) override;
     void moveFace(int index, int top) override;
     void moveCover(int index, int top) override;
+    void cardMarked(int index, bool exchanged) override;
     int coverTop(int index) const override;
 
     // RoundView
-    void setBetEnabled(bool enabled) override;
-    void setDealEnabled(bool enabled) override;
-    void setBetChoicesEnabled(bool enabled) override;
-    void selectFirstBetChoice() override;
-    void focusBet() override;
-    void focusDeal() override;
+    void showPhase(Phase phase) override;
+    void cardsDealt() override;
+    void newGameBegan() override;
     void showHandName(const QString &name) override;
     void setBlinkInterval(int milliseconds) override;
+
+    // Gives the focus to the button of the phase, as the window is first shown.
+    void focusRoundButton();
 
     QPushButton *betButton() const { return m_bet; }
     QPushButton *dealButton() const { return m_deal; }
@@ -69,8 +70,6 @@ private:
     void showMoney();
     void blink();
     void describeCard(int index);
-    void switchButton(QPushButton *button, QPushButton *other, bool enabled);
-    void focusButton(QPushButton *button);
     void describeTable();
     void tell(QPushButton *button, const QString &news);
 
@@ -90,10 +89,5 @@ private:
     QTimer *m_blinkTimer = nullptr;
 
     std::array<std::optional<Card>, 5> m_cards{};   // what each face shows; empty: the card back
-    // The hand as dealt, while its cards can be marked; a cover that changes over one of these
-    // cards is a mark, one over a newly drawn card is not.
-    std::optional<std::array<std::optional<Card>, 5>> m_markable;
-    bool m_newGameUntold = false;               // a new game began with "&Bet >>" focused
-    QPushButton *m_focusTarget = nullptr;       // the button the round gave the focus to
-    QPushButton *m_disablePending = nullptr;    // keeps the focus until the other button is enabled
+    QPushButton *m_focusTarget = nullptr;       // the button of the phase shown
 };
