@@ -2,15 +2,12 @@
 
 #include "core/money.h"
 #include "ui/controls.h"
-#include "ui/bus_events.h"
 #include "ui/focus_marked_button.h"
-#include "ui/held_focus.h"
 #include "ui/image_list.h"
 #include "ui/input_gate.h"
 #include "ui/palette.h"
 #include "ui/picture_box.h"
-#include "ui/spoken_texts.h"
-
+#include "ui/round_narration.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -86,6 +83,7 @@ GameTab::GameTab(const CardPictures &pictures, const Money &money, const InputGa
     connect(m_bet, &QPushButton::clicked, this, &GameTab::betPressed);
     connect(m_deal, &QPushButton::clicked, this, &GameTab::dealPressed);
     m_focusTarget = m_bet;
+    m_narration = std::make_unique<RoundNarration>(RoundNarration::Controls{m_faces, m_covers, m_bet, m_deal}, m_money);
 
     buildBetChoice();
 
@@ -94,6 +92,8 @@ GameTab::GameTab(const CardPictures &pictures, const Money &money, const InputGa
 
     connect(&m_money, &Money::changed, this, &GameTab::showMoney);
 }
+
+GameTab::~GameTab() = default;
 
 void GameTab::buildCards()
 {
@@ -157,33 +157,36 @@ void GameTab::buildBetChoice()
         caption->setBuddy(button);
     }
     connect(m_betGroup, &QButtonGroup::idClicked, this, &GameTab::betChosen);
-    connect(m_betGroup, &QButtonGroup::idToggled, this, &GameTab::describeTable);
+    connect(m_betGroup, &QButtonGroup::idToggled, this, &GameTab::showChosenStake);
+    showChosenStake();
+}
+
+void GameTab::showChosenStake()
+{
+    m_narration->stakeChosen(kChoiceStakes[qMax(m_betGroup->checkedId(), 1)]);
 }
 
 void GameTab::showCardBack(int index)
 {
-    m_cards[index].reset();
     m_faces[index]->setPicture(m_pictures.back->picture());
-    describeCard(index);
+    m_narration->cardShown(index, std::nullopt);
 }
 
 void GameTab::showCard(int index, Card card)
 {
-    m_cards[index] = card;
     m_faces[index]->showPictureNow(m_pictures.lists[card.suit]->picture(card.rank - 1));
-    describeCard(index);
+    m_narration->cardShown(index, card);
 }
 
 void GameTab::setCoverVisible(int index, bool visible)
 {
     m_covers[index]->setVisible(visible);
-    describeCard(index);
+    m_narration->coverShown(index, visible);
 }
 
 void GameTab::cardMarked(int index, bool exchanged)
 {
-    if (m_cards[index])
-        tell(m_deal, spoken::marked(cardName(*m_cards[index]), exchanged));
+    m_narration->cardMarked(index, exchanged);
 }
 
 void GameTab::moveFace(int index, int top)
@@ -202,53 +205,6 @@ int GameTab::coverTop(int index) const
     return m_covers[index]->y() * kTwipsPerPixel;
 }
 
-void GameTab::describeCard(int index)
-{
-    QString state;
-    const bool covered = m_covers[index]->isVisibleTo(this);
-    if (m_faces[index]->picture() == m_pictures.back->picture())
-        state = spoken::noCardDealt();
-    else if (covered)
-        state = spoken::faceDown();
-    else
-        state = spoken::faceUp();
-    if (m_cards[index])
-        m_faces[index]->setAccessibleName(spoken::faceName(cardName(*m_cards[index]), covered));
-    m_faces[index]->setStateDescription(state);
-    m_covers[index]->setStateDescription(spoken::coverOf(index + 1));
-    describeTable();
-}
-
-// Both round buttons describe the whole table, so that the focused one answers "where am I" and
-// is read out so as the focus arrives. The news of a step is told apart (tell).
-void GameTab::describeTable()
-{
-    QStringList faces;
-    for (int index = 0; index < kPositions; ++index) {
-        if (m_cards[index])
-            faces << spoken::faceName(cardName(*m_cards[index]), m_covers[index]->isVisibleTo(this));
-    }
-    QString said;
-    if (faces.isEmpty()) {
-        const int choice = qMax(m_betGroup ? m_betGroup->checkedId() : 1, 1);
-        said = spoken::newGame(m_money.balance(), kChoiceStakes[choice]);
-    } else {
-        said = spoken::table(faces, m_handName->text(), m_money.stakeShown(), m_money.winShown(), m_money.balance());
-    }
-    for (QPushButton *button : {m_bet, m_deal}) {
-        if (button)
-            button->setAccessibleDescription(said);
-    }
-}
-
-// News for the focused button is sent to the screen reader at once; a button that gets the focus
-// is read out with its description.
-void GameTab::tell(QPushButton *button, const QString &news)
-{
-    if (button->hasFocus())
-        sendDescriptionChanged(button, news);
-}
-
 // The phase's button is enabled and takes the focus before the other one is disabled: a
 // focused button that is disabled would pass the focus on along the tab order, through the bet
 // options or the tab captions. A control of a hidden tab never takes the focus; the button gets
@@ -258,10 +214,8 @@ void GameTab::showPhase(Phase phase)
     const bool betting = phase == Phase::Bet;
     QPushButton *button = betting ? m_bet : m_deal;
     QPushButton *other = betting ? m_deal : m_bet;
-    // "&Deal" takes the focus as the bet begins the deal; a screen reader hears of it once the
-    // cards are dealt (cardsDealt) and reads it out with the dealt table.
     if (!betting)
-        holdFocusNews(m_deal);
+        m_narration->dealBegins();
     button->setEnabled(true);
     m_focusTarget = button;
     if (isVisible())
@@ -273,20 +227,17 @@ void GameTab::showPhase(Phase phase)
 
 void GameTab::cardsDealt()
 {
-    releaseFocusNews(m_deal);
+    m_narration->cardsDealt();
 }
 
-// A new game between rounds leaves the focus on "&Bet >>", so nothing else would tell it: the
-// button's description, which now tells the new game, is sent as news.
 void GameTab::newGameBegan()
 {
-    const bool focusStays = m_bet->isEnabled() && m_bet->hasFocus();
+    const bool betKeepsFocus = m_bet->isEnabled() && m_bet->hasFocus();
     m_betChoices[1]->setChecked(true);
     setBlinkInterval(0);
     showHandName(QString());
     showPhase(Phase::Bet);
-    if (focusStays)
-        tell(m_bet, m_bet->accessibleDescription());
+    m_narration->newGameBegan(betKeepsFocus);
 }
 
 void GameTab::focusRoundButton()
@@ -304,7 +255,7 @@ void GameTab::showEvent(QShowEvent *event)
 void GameTab::showHandName(const QString &name)
 {
     m_handName->setText(name);
-    describeTable();
+    m_narration->handNamed(name);
 }
 
 void GameTab::setBlinkInterval(int milliseconds)
@@ -329,5 +280,5 @@ void GameTab::showMoney()
     m_stake->setText(moneyText(m_money.stakeShown()));
     const auto win = m_money.winShown();
     m_won->setText(win ? moneyText(*win) : QString());
-    describeTable();
+    m_narration->describeTable();
 }

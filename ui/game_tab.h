@@ -5,7 +5,7 @@
 
 #include <QWidget>
 #include <array>
-#include <optional>
+#include <memory>
 
 class ImageList;
 class InputGate;
@@ -16,6 +16,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class RoundNarration;
 
 // The "Game" tab: the five cards with their covers, the stake, hand name, win and balance, the
 // bet choice and the two buttons of a round. It shows what the round tells it and reports the
@@ -29,6 +30,7 @@ public:
     };
 
     GameTab(const CardPictures &pictures, const Money &money, const InputGate &gate, QWidget *parent);
+    ~GameTab() override;
 
     // TableView
     void showCardBack(int index) override;
@@ -69,9 +71,7 @@ private:
     void buildBetChoice();
     void showMoney();
     void blink();
-    void describeCard(int index);
-    void describeTable();
-    void tell(QPushButton *button, const QString &news);
+    void showChosenStake();
 
     CardPictures m_pictures;
     const Money &m_money;
@@ -88,6 +88,6 @@ private:
     QButtonGroup *m_betGroup = nullptr;
     QTimer *m_blinkTimer = nullptr;
 
-    std::array<std::optional<Card>, 5> m_cards{};   // what each face shows; empty: the card back
+    std::unique_ptr<RoundNarration> m_narration;
     QPushButton *m_focusTarget = nullptr;       // the button of the phase shown
 };
