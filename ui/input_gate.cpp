@@ -1,6 +1,5 @@
 #include "ui/input_gate.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -30,6 +29,12 @@ bool isPlayerInput(QEvent::Type type)
     }
 }
 
+// A modal dialog runs its own event loop and must get the player's input.
+bool opensDialog(Command::Kind kind)
+{
+    return kind == Command::Kind::New || kind == Command::Kind::Exit || kind == Command::Kind::About;
+}
+
 } // namespace
 
 InputGate::InputGate(QObject *parent) : QObject(parent)
@@ -43,36 +48,20 @@ InputGate::~InputGate()
         QCoreApplication::instance()->removeEventFilter(this);
 }
 
-void InputGate::run(std::function<void()> operation)
+void InputGate::perform(const Command &command, std::function<void()> action)
 {
     if (isBusy()) {
-        m_waiting.push_back([this, operation = std::move(operation)] { run(operation); });
+        m_waiting.push_back([this, command, action = std::move(action)] { perform(command, action); });
+        return;
+    }
+    if (opensDialog(command.kind)) {
+        action();
         return;
     }
     ++m_busyDepth;
-    operation();
+    action();
     --m_busyDepth;
     drain();
-}
-
-void InputGate::runClick(QAbstractButton *button, std::function<void()> operation)
-{
-    if (!isBusy()) {
-        run(std::move(operation));
-        return;
-    }
-    m_waiting.push_back([target = QPointer<QAbstractButton>(button)] {
-        if (target)
-            target->click();
-    });
-}
-
-void InputGate::whenIdle(std::function<void()> command)
-{
-    if (isBusy())
-        m_waiting.push_back(std::move(command));
-    else
-        command();
 }
 
 void InputGate::drain()

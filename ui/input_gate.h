@@ -1,12 +1,11 @@
 #pragma once
 
+#include "ui/command.h"
 #include "ui/key_repeats.h"
 
 #include <QObject>
 #include <deque>
 #include <functional>
-
-class QAbstractButton;
 
 // Holds back the player's input while an operation that pauses (a deal, a card rising) runs.
 // The window keeps painting during the pauses, but clicks, keys and commands made meanwhile are
@@ -21,17 +20,12 @@ public:
 
     bool isBusy() const { return m_busyDepth > 0; }
 
-    // Runs the operation now, holding input back until it returns; while another operation
-    // runs, the operation itself waits its turn behind the input that came before it, and then
-    // holds input back in the same way.
-    void run(std::function<void()> operation);
-    // A button's click: runs the operation now when idle. A click that comes while an operation
-    // runs (an access key's delayed click) presses the button again afterwards, so the button's
-    // state at that moment decides whether anything happens.
-    void runClick(QAbstractButton *button, std::function<void()> operation);
-    // Runs a command that does not pause (it may open a modal dialog, which must get its
-    // input): now when idle, otherwise after the operation and the input that came before it.
-    void whenIdle(std::function<void()> command);
+    // The one way in for a player's command: `action` carries it out. When idle it runs now,
+    // holding input back until it returns, except for the menu commands, which may open a modal
+    // dialog that must get its input. A command given while an operation runs (an access key's
+    // delayed click, a menu shortcut) waits its turn behind the input that came before it; the
+    // round's state at that moment decides what it does.
+    void perform(const Command &command, std::function<void()> action);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
