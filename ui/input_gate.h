@@ -7,11 +7,12 @@
 #include <deque>
 #include <functional>
 
-// Holds back the player's input while an operation that pauses (a deal, a card rising) runs.
-// The window keeps painting during the pauses, but clicks, keys and commands made meanwhile are
-// acted upon only after the whole operation, in the order they came: deferred, never dropped.
-// Only the repeats of a held key that presses a button or marks a card are dropped, at any time:
-// one physical press, one action.
+// The way in for the player's commands while an operation that pauses (a deal, a card rising)
+// runs: a command given meanwhile is carried out only after the whole operation, in the order
+// commands came: deferred, never dropped. (The clicks and keys themselves wait in the window
+// system's queue: the clock's pauses exclude user input from their event loop.) Only the
+// repeats of a held key that presses a button or marks a card are dropped, at any time: one
+// physical press, one action.
 class InputGate : public QObject {
     Q_OBJECT
 public:
