@@ -2,32 +2,182 @@
 
 #include "app/game.h"
 #include "core/hold_analysis.h"
-#include "ui/coach_window.h"
+#include "ui/coach_placement.h"
+#include "ui/coach_texts.h"
+#include "ui/draw_warning_dialog.h"
+#include "ui/game_tab.h"
 #include "ui/main_window.h"
 
+#include <QEvent>
 #include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+
+namespace {
+
+QString percentText(double value)
+{
+    return QString::number(value, 'f', 1) + QStringLiteral(" %");
+}
+
+} // namespace
 
 Coach::Coach(Game &game) : QObject(&game), m_game(game)
 {
+    m_window = new CoachWindow(&m_game.mainWindow());
+    MainWindow &main = m_game.mainWindow();
+    main.installEventFilter(this);
+    auto *toCoach = new QShortcut(QKeySequence(Qt::Key_F6), &main);
+    connect(toCoach, &QShortcut::activated, this, &Coach::switchToCoach);
+    connect(m_window, &CoachWindow::switchToGame, this, &Coach::switchToGame);
+    connect(m_window, &CoachWindow::mistakeChosen, this, &Coach::showMistake);
+    connect(main.gameTab(), &GameTab::betPressed, m_window, &CoachWindow::showNextHandDealt);
+    connect(&game, &Game::gameStarted, this, [this] { m_window->showCoached(false); });
     connect(&game, &Game::handDrawn, this, &Coach::handDrawn);
+    game.setDrawCheck([this](const Hand &dealt, unsigned kept) { return mayDraw(dealt, kept); });
+    m_window->showMistakes({});
+    if (main.isVisible())
+        open();
 }
 
 Coach::~Coach()
 {
+    if (m_writing.valid())
+        m_writing.wait();
     delete m_window;
+}
+
+const WrittenChart &Coach::chart()
+{
+    if (!m_chart) {
+        if (!m_writing.valid())
+            m_writing = std::async(std::launch::async, writeChart, gameRules(m_game.payoff(), 1), 40);
+        m_chart = m_writing.get();
+        m_window->showChart(chartPageText(*m_chart));
+    }
+    return *m_chart;
+}
+
+bool Coach::eventFilter(QObject *watched, QEvent *event)
+{
+    // The coach opens with the main window, once the window system has framed it.
+    if (watched == &m_game.mainWindow() && event->type() == QEvent::Show && !m_placed)
+        QTimer::singleShot(200, this, &Coach::open);
+    return QObject::eventFilter(watched, event);
+}
+
+void Coach::open()
+{
+    if (m_placed)
+        return;
+    m_placed = true;
+    // The chart takes a moment to write: a thread of its own, so the game goes on meanwhile.
+    if (!m_chart && !m_writing.valid()) {
+        m_writing = std::async(std::launch::async, [this, rules = gameRules(m_game.payoff(), 1)] {
+            WrittenChart written = writeChart(rules);
+            QMetaObject::invokeMethod(this, [this] { chart(); }, Qt::QueuedConnection);
+            return written;
+        });
+    }
+    place();
+    m_window->show();
+    // Placed again once its own frame is known, unless the player has moved it meanwhile.
+    QTimer::singleShot(300, this, [this, at = m_window->pos()] {
+        if (m_window && m_window->isVisible() && m_window->pos() == at)
+            place();
+    });
+}
+
+void Coach::place()
+{
+    const QWidget &main = m_game.mainWindow();
+    const QRect mainFrame = main.frameGeometry();
+    const QScreen *screen = main.screen();
+    // Before the window system has framed the coach, its frame is taken to be like the main one's.
+    const QMargins frame = m_window->isVisible()
+                               ? QMargins(m_window->geometry().left() - m_window->frameGeometry().left(),
+                                          m_window->geometry().top() - m_window->frameGeometry().top(),
+                                          m_window->frameGeometry().right() - m_window->geometry().right(),
+                                          m_window->frameGeometry().bottom() - m_window->geometry().bottom())
+                               : QMargins(main.geometry().left() - mainFrame.left(), main.geometry().top() - mainFrame.top(),
+                                          mainFrame.right() - main.geometry().right(),
+                                          mainFrame.bottom() - main.geometry().bottom());
+    const QSize wanted = (m_window->isVisible() ? m_window->size() : m_window->sizeHint())
+                             .grownBy(frame);
+    const QRect placed = placeCoach(mainFrame, wanted, screen->availableGeometry());
+    m_window->resize(placed.size().shrunkBy(frame));
+    m_window->move(placed.topLeft());
+}
+
+void Coach::switchToCoach()
+{
+    if (!m_placed)
+        open();
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void Coach::switchToGame()
+{
+    m_game.mainWindow().raise();
+    m_game.mainWindow().activateWindow();
+}
+
+bool Coach::mayDraw(const Hand &dealt, unsigned kept)
+{
+    if (!m_window->warnsBeforeDraw())
+        return true;
+    m_game.keepFromHiScores();
+    m_window->showCoached(true);
+    const HandAnalysis analysis = analyseHand(dealt, m_game.payoff(), m_game.payoff().BetUnits());
+    if (analysis.isBest(kept))
+        return true;
+    const unsigned best = reasonBestHold(dealt, analysis, chart().chart);
+    const QString warning = QStringLiteral("The best hold is %1, worth %2 credits on average.\n"
+                                           "Your hold, %3, gives up %4 credits on average.\n\n%5")
+                                .arg(holdText(dealt, best), creditsText(analysis.best().expectedWin()),
+                                     holdText(dealt, kept), creditsText(analysis.gaveUp(kept)),
+                                     reasonText(dealt, kept, analysis, chart().chart));
+    return askDrawAnyway(&m_game.mainWindow(), warning);
 }
 
 void Coach::handDrawn(const Hand &dealt, unsigned kept, int units)
 {
     const HandAnalysis analysis = analyseHand(dealt, m_game.payoff(), units);
-    m_session.record(analysis, kept);
-    const bool first = !m_window;
-    if (first)
-        m_window = new CoachWindow(&m_game.mainWindow());
-    m_window->showHand(dealt, kept, analysis, m_session);
-    if (first) {
-        const QRect main = m_game.mainWindow().frameGeometry();
-        m_window->move(main.right() + 8, main.top());
+    m_session.record(dealt, analysis, kept);
+    const StrategyChart &strategy = chart().chart;
+    const unsigned best = reasonBestHold(dealt, analysis, strategy);
+    CoachHandTexts texts;
+    texts.yourHold = QStringLiteral("Your hold: %1, %2 credits on average")
+                         .arg(holdText(dealt, kept), creditsText(analysis.holds[kept].expectedWin()));
+    QStringList bests;
+    for (unsigned top : analysis.bestHolds)
+        bests.append(holdText(dealt, top));
+    texts.bestHold = QStringLiteral("Best hold: %1, %2 credits on average")
+                         .arg(bests.join(QStringLiteral(" or ")), creditsText(analysis.best().expectedWin()));
+    texts.verdict = analysis.isBest(kept)
+                        ? QStringLiteral("Best play")
+                        : QStringLiteral("Gave up %1 credits on average").arg(creditsText(analysis.gaveUp(kept)));
+    texts.reason = reasonText(dealt, kept, analysis, strategy);
+    texts.handsPlayed = QStringLiteral("Hands played: %1").arg(m_session.handsPlayed());
+    texts.playedBest = QStringLiteral("Played best: %1").arg(percentText(m_session.shareBest()));
+    texts.worthKept = QStringLiteral("Expected win kept: %1 of the best").arg(percentText(m_session.worthKept()));
+    m_window->showHand(dealt, kept, best, texts);
+
+    QStringList mistakes;
+    for (const CoachMistake &mistake : m_session.mistakes()) {
+        mistakes.append(QStringLiteral("%1: you kept %2, best %3; gave up %4 credits")
+                            .arg(holdText(mistake.dealt, kKeepAll), holdText(mistake.dealt, mistake.hold),
+                                 holdText(mistake.dealt, mistake.analysis.bestHolds.front()),
+                                 creditsText(mistake.gaveUp())));
     }
-    m_window->show();
+    m_window->showMistakes(mistakes);
+}
+
+void Coach::showMistake(int index)
+{
+    const CoachMistake &mistake = m_session.mistakes().at(index);
+    m_window->showMistakeAnalysis(holdText(mistake.dealt, kKeepAll) + QStringLiteral("\n\n")
+                                  + allHoldsText(mistake.dealt, mistake.analysis));
 }

@@ -1,16 +1,21 @@
 #pragma once
 
 #include "core/card.h"
+#include "core/chart_writer.h"
 #include "core/coach_session.h"
+#include "core/draw_rules.h"
 #include "ui/coach_window.h"
 
 #include <QObject>
 #include <QPointer>
+#include <future>
+#include <optional>
 
 class Game;
 
-// Plays the coach beside a game: after every draw it works out what each hold of the dealt hand
-// was worth and shows it. Made only when the player asks for it.
+// Plays the coach beside a game: its window opens beside the main window; after every draw it
+// works out what each hold of the dealt hand was worth and why, and, when the player asks for
+// it, warns before a draw to a hold that is not a best one. Made only when the player asks.
 class Coach : public QObject {
     Q_OBJECT
 public:
@@ -18,11 +23,27 @@ public:
     ~Coach() override;
 
     CoachWindow *window() const { return m_window; }
+    const CoachSession &session() const { return m_session; }
+    // The strategy chart of the game's table, written in a thread of its own once the coach
+    // opens; waits for it when it is not ready yet.
+    const WrittenChart &chart();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void open();
+    void place();
+    void switchToCoach();
+    void switchToGame();
+    bool mayDraw(const Hand &dealt, unsigned kept);
     void handDrawn(const Hand &dealt, unsigned kept, int units);
+    void showMistake(int index);
 
     Game &m_game;
     CoachSession m_session;
     QPointer<CoachWindow> m_window;
+    std::future<WrittenChart> m_writing;
+    std::optional<WrittenChart> m_chart;
+    bool m_placed = false;
 };

@@ -87,10 +87,12 @@ void Game::drawAndPay()
 {
     if (m_table.DealPhase() != Table::DrawPending)
         return;   // a late press after the draw: nothing was dealt, nothing to tell
+    // The check may ask the player; a press held back by the gate comes here only once it is
+    // idle, so it asks only then.
+    if (m_drawCheck && !m_drawCheck(m_table.cards(), keptPositions()))
+        return;
     const Hand dealt = m_table.cards();
-    unsigned kept = 0;
-    for (int position = 1; position <= kPositions; ++position)
-        kept |= unsigned(m_table.KeepCard(position)) << (position - 1);
+    const unsigned kept = keptPositions();
     m_round.DrawAndPay();
     emit handDrawn(dealt, kept, m_payoff.BetUnits());
 }
@@ -118,6 +120,14 @@ void Game::StartUp(std::unique_ptr<StartupWindow> startupWindow)
     FillHiScoreList();
 }
 
+unsigned Game::keptPositions()
+{
+    unsigned kept = 0;
+    for (int position = 1; position <= kPositions; ++position)
+        kept |= unsigned(m_table.KeepCard(position)) << (position - 1);
+    return kept;
+}
+
 void Game::handOver()
 {
     m_mainWindow->show();
@@ -133,6 +143,8 @@ void Game::NewGame()
 {
     m_round.NewGame(m_settings.startSum());
     m_table.setCardRowTop(m_mainWindow->gameTab()->coverTop(1));
+    m_keptFromHiScores = false;
+    emit gameStarted();
 }
 
 void Game::FillHiScoreList()
@@ -140,15 +152,21 @@ void Game::FillHiScoreList()
     m_mainWindow->hiScoreTab()->showLines(m_hiScores.lines());
 }
 
+void Game::offerToHiScores()
+{
+    if (!m_keptFromHiScores)
+        m_hiScores.CheckHiScore(m_money.GameResult(), m_platform.namePrompt, m_settings.defaultName());
+}
+
 void Game::newCommand()
 {
-    m_hiScores.CheckHiScore(m_money.GameResult(), m_platform.namePrompt, m_settings.defaultName());
+    offerToHiScores();
     NewGame();
 }
 
 void Game::exitCommand()
 {
-    m_hiScores.CheckHiScore(m_money.GameResult(), m_platform.namePrompt, m_settings.defaultName());
+    offerToHiScores();
     saveRecords();
     emit finished();
 }

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class AboutWindow;
@@ -62,6 +63,14 @@ public:
     HiScores &hiScores() { return m_hiScores; }
     InputGate &gate() { return m_gate; }
 
+    // Asked once "&Deal" has passed the input gate, before the draw: whether to draw now (the
+    // hand as dealt, the positions kept, bit p - 1 for position p). It may open a modal dialog.
+    using DrawCheck = std::function<bool(const Hand &dealt, unsigned kept)>;
+    void setDrawCheck(DrawCheck check) { m_drawCheck = std::move(check); }
+    // Keeps the game in play from the hi-score list at "&New" and "&Exit"; a new game ends it.
+    void keepFromHiScores() { m_keptFromHiScores = true; }
+    bool keptFromHiScores() const { return m_keptFromHiScores; }
+
     QString hiScoreFile() const;
     QString settingsFile() const;
 
@@ -71,6 +80,8 @@ signals:
     // A round is over: the hand as dealt, the positions kept for the draw (bit p - 1 for
     // position p) and the bet units it was played for.
     void handDrawn(const Hand &dealt, unsigned kept, int units);
+    // A new game has started.
+    void gameStarted();
 
 private:
     void connectWindow();
@@ -79,6 +90,9 @@ private:
     void drawAndPay();
     void FillHiScoreList();
     void handOver();
+    // The positions marked to keep, bit p - 1 for position p.
+    unsigned keptPositions();
+    void offerToHiScores();
     // Writes hi.dat, then cfg.dat, each onto what another game saved there meanwhile; after a
     // failure asks whether to try again or leave unsaved.
     void saveRecords();
@@ -101,4 +115,6 @@ private:
     std::unique_ptr<AboutWindow> m_aboutWindow;
     Table m_table;
     Round m_round;
+    DrawCheck m_drawCheck;
+    bool m_keptFromHiScores = false;
 };

@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption helpOption = options.addHelpOption();
     const QCommandLineOption coachOption(
         QStringLiteral("coach"),
-        QStringLiteral("Show beside the game, after each draw, what every hold of the dealt hand was worth."));
+        QStringLiteral("Show a coach beside the game: after each draw what every hold was worth and why, the strategy chart, the session's mistakes, and on request a warning before the draw."));
     options.addOption(coachOption);
     const QCommandLineOption dataFolderOption(
         QStringLiteral("data-folder"),

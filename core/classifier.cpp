@@ -123,7 +123,7 @@ int StraightHighRank(const Hand &hand)
     return run == kStraightLength ? top : 0;
 }
 
-std::optional<int> handCategory(const Hand &hand)
+std::optional<Category> classify(const Hand &hand)
 {
     // One pass packs what the seven tests count card by card: rank counts, ranks and suits present.
     quint64 counts = 0;
@@ -142,29 +142,26 @@ std::optional<int> handCategory(const Hand &hand)
     const quint64 threes = nibblesHolding(counts, 3);
 
     if (flush && straight)
-        return highest == kAce ? 8 : 7;
+        return highest == kAce ? Category::RoyalFlush : Category::StraightFlush;
     if (nibblesHolding(counts, 4))
-        return 6;
+        return Category::FourOfAKind;
     if (pairs && threes)
-        return 5;
+        return Category::FullHouse;
     if (flush)
-        return 4;
+        return Category::Flush;
     if (straight)
-        return 3;
+        return Category::Straight;
     if (threes)
-        return 2;
+        return Category::ThreeOfAKind;
     if (std::popcount(pairs) == 2)
-        return 1;
+        return Category::TwoPair;
     if (highestNibbleRank(pairs) > 10)
-        return 0;
+        return Category::OnePair;
     return std::nullopt;
 }
 
-QString categoryName(int category)
+std::optional<int> handCategory(const Hand &hand)
 {
-    static const char *const names[] = {
-        "One Pair  >>", "Two Pair  >>", "Three of a kind  >>", "Straight  >>", "Flush  >>",
-        "Full house  >>", "Four of a kind  >>", "Straight flush  >>", "Royal flush  >>",
-    };
-    return QString::fromLatin1(names[category]);
+    const std::optional<Category> category = classify(hand);
+    return category ? std::optional<int>(categoryIndex(*category)) : std::nullopt;
 }

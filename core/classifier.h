@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/card.h"
+#include "records/category.h"
 
 #include <QString>
 #include <optional>
@@ -23,10 +24,9 @@ int FlushHighRank(const Hand &hand);
 // With five consecutive ranks, the highest of them. The ace is only high: A-2-3-4-5 is no straight.
 int StraightHighRank(const Hand &hand);
 
-// The best paying category 0 (One Pair, jacks or better) .. 8 (Royal flush) that the hand
-// forms, or nullopt when it forms none. Agrees with the seven tests applied in the order
-// royal, straight flush, four, full house, flush, straight, three, two pair, pair above 10.
+// The best paying category that the hand forms, or nullopt when it forms none. Agrees with the
+// seven tests applied in the order royal, straight flush, four, full house, flush, straight,
+// three, two pair, pair above 10.
+std::optional<Category> classify(const Hand &hand);
+// The same as a category index, for tables of counts by index.
 std::optional<int> handCategory(const Hand &hand);
-
-// "One Pair  >>" .. "Royal flush  >>": the text that names a category in the hand label.
-QString categoryName(int category);   // 0 <= category <= 8

@@ -122,10 +122,10 @@ ExamplePlaces royalFlush(RandomSource &random)
 
 } // namespace
 
-ExamplePlaces DealExample(int category, RandomSource &random)
+ExamplePlaces DealExample(Category category, RandomSource &random)
 {
     using Rule = ExamplePlaces (*)(RandomSource &);
     static constexpr std::array<Rule, 9> rules{onePair, twoPair, threeOfAKind, straight, flush,
                                                fullHouse, fourOfAKind, straightFlush, royalFlush};
-    return rules[category](random);
+    return rules[categoryIndex(category)](random);
 }

@@ -20,10 +20,10 @@ void Payoff::ChooseBet(int index)
     m_betUnits = unitsForOption(index);
 }
 
-qint64 Payoff::winFor(std::optional<int> category, int units) const
+qint64 Payoff::winFor(std::optional<Category> category, int units) const
 {
     if (!category)
         return 0;
     const qint64 stake = qint64(units) * 10;
-    return *category == 0 ? stake : stake * m_factor[*category];
+    return *category == Category::OnePair ? stake : stake * PayoffFactor(*category);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "records/category.h"
+
 #include <QtGlobal>
 #include <array>
 #include <optional>
 
-// Hand categories: 0 One Pair (jacks or better) .. 8 Royal flush; a hand in none wins nothing.
-constexpr int kCategories = 9;
-
-// The payoff multipliers and the bet. Category 0 pays one stake; 1..8 pay PayoffFactor times it.
+// The payoff multipliers and the bet. One Pair pays one stake; the others PayoffFactor times it;
+// a hand in no category wins nothing.
 class Payoff {
 public:
     Payoff() { reset(); }
@@ -21,13 +21,15 @@ public:
 
     int BetUnits() const { return m_betUnits; }
     qint64 stake() const { return qint64(m_betUnits) * 10; }
-    int PayoffFactor(int category) const { return m_factor[category]; }   // 1 <= category <= 8
+    int PayoffFactor(Category category) const { return m_factor[categoryIndex(category)]; }   // not One Pair
 
     // The win of a category at a stake of `units` bet units; 0 without a category.
-    qint64 winFor(std::optional<int> category, int units) const;
-    qint64 winFor(std::optional<int> category) const { return winFor(category, m_betUnits); }
+    qint64 winFor(std::optional<Category> category, int units) const;
+    qint64 winFor(std::optional<Category> category) const { return winFor(category, m_betUnits); }
+    // The same by category index, for tables of counts by index.
+    qint64 winFor(int categoryIndex, int units) const { return winFor(categoryAt(categoryIndex), units); }
 
 private:
-    std::array<int, kCategories> m_factor{};   // index 0 unused: One Pair pays the stake
+    std::array<int, kCategories> m_factor{};   // by category index; One Pair's unused
     int m_betUnits = 1;
 };

@@ -21,7 +21,7 @@ void Round::PlaceBet()
     m_view.showPhase(RoundView::Phase::Draw);
     if (m_table.DealPhase() == Table::RoundComplete) {
         m_view.setBlinkInterval(0);
-        m_view.showHandName(QString());
+        m_view.showHandName(std::nullopt);
         m_table.NewDeck();
     }
     m_table.DealCards();
@@ -44,19 +44,19 @@ void Round::DrawAndPay()
 qint64 Round::ClassifyHand()
 {
     const bool roundComplete = m_table.DealPhase() == Table::RoundComplete;
-    const std::optional<int> category = handCategory(m_table.cards());
+    const std::optional<Category> category = classify(m_table.cards());
     if (!category) {
         // A final hand without a category must not go on showing the dealt hand's name.
         if (roundComplete) {
-            m_view.showHandName(QString());
+            m_view.showHandName(std::nullopt);
             m_view.setBlinkInterval(0);
         }
         return 0;
     }
-    m_view.showHandName(categoryName(*category));
+    m_view.showHandName(category);
     const qint64 win = m_payoff.winFor(category);
     if (roundComplete)
-        m_statistics.CountHand(*category);
+        m_statistics.CountHand(categoryIndex(*category));
     if (win > 0)
         m_view.setBlinkInterval(kBlinkInterval);
     return win;

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "records/category.h"
+
+#include <optional>
 
 // What the round flow tells the screen, in the round's own terms: the phase a round is in, the
 // cards dealt, a new game, the hand's name with its blinking. The view decides how to show it.
@@ -20,7 +22,8 @@ public:
     // A new game began, its money and cards set: the first bet choice selected, no hand name, no
     // blinking, and the phase Bet.
     virtual void newGameBegan() = 0;
-    virtual void showHandName(const QString &name) = 0;
+    // The hand label names the category, or nothing.
+    virtual void showHandName(std::optional<Category> category) = 0;
     // Blinking the hand name: interval in milliseconds, 0 stops it.
     virtual void setBlinkInterval(int milliseconds) = 0;
 };

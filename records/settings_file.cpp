@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kSpeedLine = Statistics::kCategories;
+constexpr int kSpeedLine = kCategories;
 constexpr int kStartSumLine = kSpeedLine + 1;
 constexpr int kNameLine = kStartSumLine + 1;
 constexpr int kValueCount = kNameLine + 1;
@@ -25,7 +25,7 @@ bool meansSlow(const QString &value)
 QList<FileValue> fileValues(const Settings &settings, const Statistics &statistics)
 {
     QList<FileValue> values;
-    for (int category = 0; category < Statistics::kCategories; ++category)
+    for (int category = 0; category < kCategories; ++category)
         values.append(FileValue::number(statistics.total(category)));
     values.append(FileValue::number(settings.slow() ? 1 : 0));
     values.append(FileValue::number(settings.startSum()));
@@ -40,7 +40,7 @@ FileCondition LoadSettings(Settings &settings, Statistics &statistics, const QSt
     FileCondition condition = FileCondition::Absent;
     const QStringList values = readValues(path, kValueCount, &condition);
     const auto present = [&](int line) { return line < values.size(); };
-    for (int category = 0; category < Statistics::kCategories && present(category); ++category)
+    for (int category = 0; category < kCategories && present(category); ++category)
         statistics.setTotal(category, std::max<qint64>(leadingNumber(values[category]).value_or(0), 0));
     if (present(kSpeedLine))
         settings.setSlow(meansSlow(values[kSpeedLine]));

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "records/category.h"
+
 #include <QObject>
 #include <QString>
 #include <array>
 
-// Hand counters per category (0 One Pair .. 8 Royal flush) for the current game and over all
+// Hand counters by category index for the current game and over all
 // runs, and the average win per turn of the current game. The Stats tab shows these values.
 class Statistics : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kCategories = 9;
-
     using QObject::QObject;
 
     void CountHand(int category);

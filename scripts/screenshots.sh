@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes the README's pictures from the real program in a private X server: the start-up window,
-# the six tabs and the About window, at scale 1 (NAME.png) and 2 (NAME@2x.png), into
+# the six tabs, the About window and the coach, at scale 1 (NAME.png) and 2 (NAME@2x.png), into
 # docs/screenshots/. Builds nothing; needs what scripts/install-deps.sh --test installs.
 #   bash scripts/screenshots.sh [path/to/quintdraw]    (default: build/release/app/quintdraw)
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -77,4 +77,24 @@ for scale_factor in 1 2; do
 
     press "$main_window" alt+F4
     wait_for_game_end
+
+    # The coach after a hand drawn to five new cards (seldom the best hold), then its strategy
+    # page, reached from the game by F6 and the page's access key.
+    game_args=(--coach)
+    start_game
+    wait_for_main_window
+    wait_for 20 "the coach" eval '[ -n "$(xdotool search --onlyvisible --name "^Coach\$")" ]'
+    coach=$(xdotool search --onlyvisible --name '^Coach$' | head -n 1)
+    press "$main_window" space
+    sleep 2
+    press "$main_window" 1 2 3 4 5 space
+    sleep 3
+    capture "$coach" coach
+    press "$main_window" F6
+    press "$coach" alt+s
+    capture "$coach" coach_strategy
+    press "$coach" F6
+    press "$main_window" alt+F4
+    wait_for_game_end
+    game_args=()
 done

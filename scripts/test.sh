@@ -2,22 +2,42 @@
 # Installs what is needed, then builds and runs every test twice: once in a Release build (which
 # is also packed as a .deb, installed with apt, started and removed), once under
 # AddressSanitizer and UndefinedBehaviorSanitizer with clang (any report fails the run), with
-# bounded fuzzing of the file readers.
+# bounded fuzzing of the file readers. The end-to-end tests play in the Release build; the
+# held-keys ones in both. Tests run in parallel; while the Release tests run, which mostly wait
+# for the game, the instrumented build compiles at a lower priority.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" --test
 export QT_QPA_PLATFORM=offscreen
 
+# Several tests at a time per core: the end-to-end tests spend most of their time waiting.
+parallel=$(( 2 * $(nproc) ))
 build=$root/build/test
+sanitize=$root/build/sanitize
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build"
-ctest --test-dir "$build" --output-on-failure
+
+CXX=clang++ cmake -S "$root" -B "$sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DQUINTDRAW_SANITIZE=ON -DQUINTDRAW_FUZZ=ON
+# Ninja itself, so that stopping it stops the compilers it started.
+nice -n 10 ninja -C "$sanitize" >"$sanitize/build.log" 2>&1 &
+sanitize_build=$!
+home=''
+cleanup() {
+    kill "$sanitize_build" 2>/dev/null || true
+    if [ -n "$home" ]; then
+        apt-get remove -y -qq quintdraw >/dev/null 2>&1 || true
+        rm -rf "$home"
+    fi
+}
+trap cleanup EXIT
+
+ctest --test-dir "$build" --output-on-failure -j "$parallel"
 
 # ---- Debian package from the same build: installed with apt, started, removed ----
 rm -f "$build"/quintdraw_*.deb
 (cd "$build" && cpack -G DEB)
 home=$(mktemp -d)
-trap 'apt-get remove -y -qq quintdraw >/dev/null 2>&1 || true; rm -rf "$home"' EXIT
 apt-get install -y -qq "$build"/quintdraw_*.deb
 listed=$(dpkg -L quintdraw)
 for file in /usr/bin/quintdraw /usr/share/applications/io.github.quintdraw.Quintdraw.desktop \
@@ -32,13 +52,14 @@ if [ "$status" != 124 ] || [ ! -d "$home/.local/share/quintdraw" ]; then
     exit 1
 fi
 apt-get remove -y -qq quintdraw >/dev/null
+rm -rf "$home"
+home=''
 echo "Debian package: installed, started and removed"
 
 # ---- Sanitizers and fuzzing ----
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions="$root/tests/lsan.supp"
-CXX=clang++ cmake -S "$root" -B "$root/build/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DQUINTDRAW_SANITIZE=ON -DQUINTDRAW_FUZZ=ON
-cmake --build "$root/build/sanitize"
-ctest --test-dir "$root/build/sanitize" --output-on-failure
+wait "$sanitize_build" || { cat "$sanitize/build.log"; echo "FAIL: the instrumented build failed" >&2; exit 1; }
+tail -n 1 "$sanitize/build.log"
+ctest --test-dir "$sanitize" --output-on-failure -j "$parallel"

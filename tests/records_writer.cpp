@@ -39,7 +39,7 @@ void fill(Records &records, int version)
         entries[rank] = {QString::number((1000 - rank) * (version + 1) * 1000),
                          version == 0 ? QStringLiteral("Ann") : QStringLiteral("Börje")};
     records.hiScores.setEntries(entries);
-    for (int category = 0; category < Statistics::kCategories; ++category)
+    for (int category = 0; category < kCategories; ++category)
         records.statistics.setTotal(category, version == 0 ? category : 100000 + category);
     records.settings.setSlow(version == 1);
     records.settings.setStartSum(version == 0 ? 100 : 25000);

@@ -111,7 +111,7 @@ void TestClassifier::category()
     const std::optional<int> found = handCategory(hand(qPrintable(cards)));
     QCOMPARE(found.value_or(NoCategory), expected);
     if (found)
-        QCOMPARE(categoryName(*found), name);
+        QCOMPARE(handLabel(categoryAt(*found)), name);
 }
 
 // The ranks the tests report are what tie-breaks and partial matches rest on.

@@ -1,15 +1,54 @@
 #include "app/coach.h"
 #include "support/test_game.h"
+#include "ui/coach_placement.h"
 #include "ui/coach_window.h"
 #include "ui/picture_box.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Answers the coach's warning, if one opens, with the button named; keeps what it said.
+struct WarningAnswer {
+    explicit WarningAnswer(const QString &button)
+    {
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this, button] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            said = box->text();
+            box->findChild<QAbstractButton *>(button)->click();
+        });
+        timer.start();
+    }
+    QTimer timer;
+    QString said;
+};
+
+QString line(CoachWindow *window, const char *name)
+{
+    return window->findChild<QLabel *>(QLatin1String(name))->text();
+}
+
+} // namespace
 
 class TestCoach : public QObject {
     Q_OBJECT
 private slots:
     void speaksOnlyAfterTheDraw_data();
     void speaksOnlyAfterTheDraw();
+    void liesOnTheScreen_data();
+    void liesOnTheScreen();
+    void warnsBeforeADrawToAWorseHold_data();
+    void warnsBeforeADrawToAWorseHold();
+    void listsTheSessionsMistakesLargestFirst();
 };
 
 void TestCoach::speaksOnlyAfterTheDraw_data()
@@ -19,13 +58,17 @@ void TestCoach::speaksOnlyAfterTheDraw_data()
     QTest::addColumn<QString>("yourHold");
     QTest::addColumn<QString>("verdict");
     QTest::addColumn<QString>("playedBest");
+    QTest::addColumn<QString>("reason");
     // Four to the royal are worth far more than the paying pair of kings.
     QTest::newRow("kept the pair") << QList<int>{1, 2, 3} << "2C 3D 4S"
-                                   << "Your hold: KH KS, 20.09 credits on average"
-                                   << "Gave up 319.06 credits on average" << "Played best: 0.0 %";
+                                   << "Your hold: K♥ K♠, 20.09 credits on average"
+                                   << "Gave up 319.06 credits on average" << "Played best: 0.0 %"
+                                   << "Best: keep 10♥ J♥ Q♥ K♥ — line 6, Four to a royal flush. "
+                                      "You kept K♥ K♠ — line 13, High pair (jacks or better).";
     QTest::newRow("drew to the royal") << QList<int>{5} << "2C"
-                                       << "Your hold: 10H JH QH KH, 339.15 credits on average"
-                                       << "Best play" << "Played best: 100.0 %";
+                                       << "Your hold: 10♥ J♥ Q♥ K♥, 339.15 credits on average"
+                                       << "Best play" << "Played best: 100.0 %"
+                                       << "Best: keep 10♥ J♥ Q♥ K♥ — line 6, Four to a royal flush.";
 }
 
 void TestCoach::speaksOnlyAfterTheDraw()
@@ -35,10 +78,13 @@ void TestCoach::speaksOnlyAfterTheDraw()
     QFETCH(QString, yourHold);
     QFETCH(QString, verdict);
     QFETCH(QString, playedBest);
+    QFETCH(QString, reason);
     TestGame test;
     auto *coach = new Coach(test.game);
     test.betWith("TH JH QH KH KS");
-    QVERIFY(!coach->window());
+    CoachWindow *window = coach->window();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(line(window, "CoachYourHold"), QStringLiteral("The coach speaks after each draw."));
 
     for (int position : exchanged)
         test.clickFace(position);
@@ -46,24 +92,147 @@ void TestCoach::speaksOnlyAfterTheDraw()
         test.random.scriptCard(card(text));
     QTest::mouseClick(test.deal(), Qt::LeftButton);
 
-    CoachWindow *window = coach->window();
-    QVERIFY(window && window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("Coach"));
-    auto line = [window](const char *name) { return window->findChild<QLabel *>(QLatin1String(name))->text(); };
-    QCOMPARE(line("CoachYourHold"), yourHold);
-    QCOMPARE(line("CoachBestHold"), QStringLiteral("Best hold: 10H JH QH KH, 339.15 credits on average"));
-    QCOMPARE(line("CoachVerdict"), verdict);
-    QCOMPARE(line("CoachHandsPlayed"), QStringLiteral("Hands played: 1"));
-    QCOMPARE(line("CoachPlayedBest"), playedBest);
+    QCOMPARE(line(window, "CoachHeading"), QStringLiteral("Last hand: the best hold is framed"));
+    QCOMPARE(line(window, "CoachYourHold"), yourHold);
+    QCOMPARE(line(window, "CoachBestHold"), QStringLiteral("Best hold: 10♥ J♥ Q♥ K♥, 339.15 credits on average"));
+    QCOMPARE(line(window, "CoachVerdict"), verdict);
+    QCOMPARE(line(window, "CoachReason"), reason);
+    QCOMPARE(line(window, "CoachHandsPlayed"), QStringLiteral("Hands played: 1"));
+    QCOMPARE(line(window, "CoachPlayedBest"), playedBest);
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("CoachVerdict"))->accessibleName(), verdict);
     const Hand dealt = hand("TH JH QH KH KS");
     for (int i = 0; i < kPositions; ++i) {
         const PictureBox *shown = window->findChild<PictureBox *>(QStringLiteral("CoachCard%1").arg(i + 1));
-        QCOMPARE(shown->picture(), Picture::card(dealt[i]));
+        QCOMPARE(shown->picture(), i < 4 ? Picture::bestCard(dealt[i]) : Picture::card(dealt[i]));
         QCOMPARE(shown->size(), shown->picture().size());
     }
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("CoachKept4"))->accessibleName(),
-             QStringLiteral("King of hearts, kept"));
+             QStringLiteral("King of hearts, ") + (exchanged.contains(4) ? "exchanged" : "kept")
+                 + ", in the best hold");
+
+    // The next deal: the hand just told is no advice for the new cards.
+    test.betWith("2C 5D 9H JS KD");
+    QVERIFY(line(window, "CoachHeading").startsWith(QStringLiteral("Last hand (the hand before the one now dealt")));
+}
+
+void TestCoach::liesOnTheScreen_data()
+{
+    QTest::addColumn<QSize>("screen");     // device pixels
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<QRect>("mainFrame");  // logical pixels, frames
+    QTest::addColumn<QSize>("coachFrame");
+    QTest::addColumn<QString>("side");
+    const QSize coach(560, 620);
+    QTest::newRow("wide screen: beside") << QSize(1920, 1080) << 1.0 << QRect(100, 100, 650, 520) << coach << "right";
+    QTest::newRow("main window at the right edge: left of it")
+        << QSize(1920, 1080) << 1.0 << QRect(1200, 100, 650, 520) << coach << "left";
+    QTest::newRow("title bar kept on the screen") << QSize(1920, 1080) << 1.0 << QRect(100, -40, 650, 520) << coach << "right";
+    QTest::newRow("tall narrow screen: below") << QSize(1080, 1920) << 1.0 << QRect(0, 0, 650, 520) << coach << "below";
+    QTest::newRow("1024x768: covers the least") << QSize(1024, 768) << 1.0 << QRect(0, 0, 650, 520) << coach << "over";
+    QTest::newRow("1280x1024 at scale 2") << QSize(1280, 1024) << 2.0 << QRect(0, 0, 650, 520) << coach << "over";
+    QTest::newRow("1280x1024 at scale 2, coach larger than the screen")
+        << QSize(1280, 1024) << 2.0 << QRect(0, 0, 650, 520) << QSize(1200, 900) << "over";
+    QTest::newRow("3840x2160 at scale 2") << QSize(3840, 2160) << 2.0 << QRect(200, 150, 650, 520) << coach << "right";
+}
+
+void TestCoach::liesOnTheScreen()
+{
+    QFETCH(QSize, screen);
+    QFETCH(qreal, scale);
+    QFETCH(QRect, mainFrame);
+    QFETCH(QSize, coachFrame);
+    QFETCH(QString, side);
+    // A panel of 30 device pixels at the top.
+    const QRect available(0, int(30 / scale), int(screen.width() / scale), int((screen.height() - 30) / scale));
+    const QRect placed = placeCoach(mainFrame, coachFrame, available);
+    QVERIFY2(available.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(placed.x()).arg(placed.y())
+                                                         .arg(placed.width()).arg(placed.height())));
+    QCOMPARE(placed.size(), coachFrame.boundedTo(available.size()));
+    const QString found = placed.intersects(mainFrame)          ? "over"
+                          : placed.left() > mainFrame.right()   ? "right"
+                          : placed.right() < mainFrame.left()   ? "left"
+                                                                : "below";
+    QCOMPARE(found, side);
+}
+
+void TestCoach::warnsBeforeADrawToAWorseHold_data()
+{
+    QTest::addColumn<bool>("warnOn");
+    QTest::addColumn<QList<int>>("exchanged");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("warned");
+    QTest::addColumn<bool>("drawn");
+    const QList<int> keepPair{1, 2, 3}, keepRoyal{5};
+    QTest::newRow("worse hold, draw anyway") << true << keepPair << "CoachDrawAnyway" << true << true;
+    QTest::newRow("worse hold, change it") << true << keepPair << "CoachChangeHold" << true << false;
+    QTest::newRow("best hold") << true << keepRoyal << "CoachDrawAnyway" << false << true;
+    QTest::newRow("warning off") << false << keepPair << "CoachDrawAnyway" << false << true;
+}
+
+void TestCoach::warnsBeforeADrawToAWorseHold()
+{
+    QFETCH(bool, warnOn);
+    QFETCH(QList<int>, exchanged);
+    QFETCH(QString, answer);
+    QFETCH(bool, warned);
+    QFETCH(bool, drawn);
+    TestGame test;
+    auto *coach = new Coach(test.game);
+    coach->window()->findChild<QAbstractButton *>(QStringLiteral("CoachWarn"))->setChecked(warnOn);
+    test.betWith("TH JH QH KH KS");
+    for (int position : exchanged)
+        test.clickFace(position);
+    const Hand dealt = test.cards();
+    test.random.scriptHand(hand("2C 3D 4S 5C 6D"));   // the replacements, as many as asked for
+
+    WarningAnswer warning(answer);
+    QTest::mouseClick(test.deal(), Qt::LeftButton);
+    QCOMPARE(!warning.said.isEmpty(), warned);
+    if (warned) {
+        QVERIFY2(warning.said.startsWith(QStringLiteral("The best hold is 10♥ J♥ Q♥ K♥, worth 339.15 credits on average.\n"
+                                                        "Your hold, K♥ K♠, gives up 319.06 credits on average.")),
+                 qPrintable(warning.said));
+    }
+    QCOMPARE(coach->session().handsPlayed(), int(drawn));
+    QCOMPARE(test.game.table().DealPhase() == Table::DrawPending, !drawn);
+    const Hand now = test.cards();
+    for (int position = 1; position <= kPositions; ++position) {
+        const bool kept = !drawn || !exchanged.contains(position);
+        QCOMPARE(now[position - 1] == dealt[position - 1], kept);
+        if (!drawn)
+            QCOMPARE(test.game.table().KeepCard(position), !exchanged.contains(position));
+    }
+    QCOMPARE(line(coach->window(), "CoachCoached").isEmpty(), !warnOn);
+
+    // A game the warning was on for does not enter the hi-score list; the next one may.
+    test.game.money().PayWin(100000);
+    test.game.newCommand();
+    QCOMPARE(test.namePrompt.offers.size(), warnOn ? 0 : 1);
+    test.game.money().PayWin(100000);
+    test.game.newCommand();
+    QCOMPARE(test.namePrompt.offers.size(), warnOn ? 1 : 2);
+}
+
+void TestCoach::listsTheSessionsMistakesLargestFirst()
+{
+    TestGame test;
+    auto *coach = new Coach(test.game);
+    test.betWith("JH JS 2C 7D 9S");
+    test.drawWith({1, 2, 3, 4, 5}, "2D 3D 4D 5D 6C");   // gave up the pair of jacks
+    test.betWith("TH JH QH KH KS");
+    test.drawWith({1, 2, 3}, "2C 3D 4S");               // the kings instead of four to the royal
+    test.betWith("TH JH QH KH KS");
+    test.drawWith({5}, "2C");                           // best play: no mistake
+    auto *list = coach->window()->findChild<QListWidget *>(QStringLiteral("CoachMistakes"));
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("10♥ J♥ Q♥ K♥ K♠: you kept K♥ K♠, best 10♥ J♥ Q♥ K♥; gave up 319.06 credits"));
+    QCOMPARE(list->item(1)->text(), QStringLiteral("J♥ J♠ 2♣ 7♦ 9♠: you kept nothing, best J♥ J♠; gave up 16.08 credits"));
+    list->setCurrentRow(1);
+    const QStringList analysis = coach->window()->findChild<QPlainTextEdit *>(QStringLiteral("CoachMistakeAnalysis"))
+                                     ->toPlainText().split(u'\n');
+    QCOMPARE(analysis.size(), 2 + kHolds);
+    QCOMPARE(analysis.at(2), QStringLiteral("20.09 credits: keep J♥ J♠"));
 }
 
 QTEST_MAIN(TestCoach)

@@ -16,7 +16,7 @@ namespace {
 QString totalsOf(const Statistics &statistics)
 {
     QStringList totals;
-    for (int category = 0; category < Statistics::kCategories; ++category)
+    for (int category = 0; category < kCategories; ++category)
         totals.append(QString::number(statistics.total(category)));
     return totals.join(u' ');
 }
@@ -68,7 +68,7 @@ private slots:
         settings.setDefaultName(name);
         settings.setSlow(slow);
         settings.setStartSum(startSum);
-        for (int category = 0; category < Statistics::kCategories; ++category)
+        for (int category = 0; category < kCategories; ++category)
             statistics.setTotal(category, qint64(category) * 1'000'000'007);
         const QString path = m_dir->filePath("cfg.dat");
         QVERIFY(SaveSettings(settings, statistics, path, nullptr));

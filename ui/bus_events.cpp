@@ -1,12 +1,19 @@
 #include "ui/bus_events.h"
 
 #include <QAccessible>
+#include <QWidget>
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
+
+#ifdef QUINTDRAW_ATSPI_DBUS
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
-#include <QWidget>
 
 namespace {
 
@@ -46,9 +53,30 @@ bool sendEvent(QWidget *control, const char *family, const QString &kind, const 
 
 } // namespace
 
+#else
+
+namespace {
+
+bool sendEvent(QWidget *, const char *, const QString &, const QString &, int, const QVariant &)
+{
+    return false;
+}
+
+} // namespace
+
+#endif
+
 void sendDescriptionChanged(QWidget *control, const QString &news)
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt's own announcement carries the text on every platform.
+    if (QAccessible::isActive()) {
+        QAccessibleAnnouncementEvent event(control, news);
+        QAccessible::updateAccessibility(&event);
+    }
+#else
     sendEvent(control, "Object", QStringLiteral("PropertyChange"), QStringLiteral("accessible-description"), 0, news);
+#endif
 }
 
 void sendShown(QWidget *root)

@@ -2,100 +2,218 @@
 
 #include "ui/picture_box.h"
 
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGraphicsOpacityEffect>
 #include <QGridLayout>
 #include <QLabel>
-#include <QStringList>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-QString credits(double value)
+// A line a screen reader reads when the player tabs to it.
+QLabel *readableLine(QWidget *parent, const char *name)
 {
-    return QString::number(value, 'f', 2);
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    return label;
 }
 
-QString percent(double value)
+QPlainTextEdit *readOnlyText(QWidget *parent, const char *name, const QString &accessibleName)
 {
-    return QString::number(value, 'f', 1) + QStringLiteral(" %");
+    auto *text = new QPlainTextEdit(parent);
+    text->setObjectName(QLatin1String(name));
+    text->setAccessibleName(accessibleName);
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    return text;
+}
+
+QScrollArea *scrolled(QWidget *page)
+{
+    auto *area = new QScrollArea;
+    area->setWidget(page);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    return area;
 }
 
 } // namespace
 
-QString holdText(const Hand &dealt, unsigned hold)
-{
-    static const char suits[] = "DHCS";
-    QStringList cards;
-    for (int i = 0; i < kPositions; ++i) {
-        if (hold & (1U << i))
-            cards.append(rankText(dealt[i].rank) + QLatin1Char(suits[dealt[i].suit]));
-    }
-    return cards.isEmpty() ? QStringLiteral("nothing") : cards.join(u' ');
-}
-
-CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::WindowDoesNotAcceptFocus)
+CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Coach"));
     setWindowTitle(QStringLiteral("Coach"));
-    // The player's keys stay with the main window.
+    // The player's keys stay with the game until the player comes here.
     setAttribute(Qt::WA_ShowWithoutActivating);
 
     auto *layout = new QVBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    auto *cards = new QGridLayout;
+    auto *keys = readableLine(this, "CoachKeys");
+    keys->setText(QStringLiteral("F6 moves between the game and the coach; Esc closes the coach."));
+    layout->addWidget(keys);
+    m_warn = new QCheckBox(QStringLiteral("&Warn me before the draw (a game warned at any draw does not enter the hi-score list)"), this);
+    m_warn->setObjectName(QStringLiteral("CoachWarn"));
+    layout->addWidget(m_warn);
+    m_coached = readableLine(this, "CoachCoached");
+    layout->addWidget(m_coached);
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("CoachPages"));
+    m_pages->addTab(scrolled(lastHandPage()), QStringLiteral("&Last hand"));
+    m_chart = readOnlyText(this, "CoachChart", QStringLiteral("Strategy chart"));
+    m_chart->setPlainText(QStringLiteral("The chart for this table is being written…"));
+    m_pages->addTab(m_chart, QStringLiteral("&Strategy"));
+    auto *mistakes = new QWidget;
+    auto *mistakesLayout = new QVBoxLayout(mistakes);
+    m_mistakes = new QListWidget(mistakes);
+    m_mistakes->setObjectName(QStringLiteral("CoachMistakes"));
+    m_mistakes->setAccessibleName(QStringLiteral("Hands that gave up expected win, largest first"));
+    m_mistakeAnalysis = readOnlyText(mistakes, "CoachMistakeAnalysis", QStringLiteral("Every hold of the chosen hand, best first"));
+    mistakesLayout->addWidget(m_mistakes);
+    mistakesLayout->addWidget(m_mistakeAnalysis);
+    connect(m_mistakes, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            emit mistakeChosen(row);
+    });
+    m_pages->addTab(mistakes, QStringLiteral("&Mistakes"));
+    layout->addWidget(m_pages);
+
+    auto *toGame = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(toGame, &QShortcut::activated, this, &CoachWindow::switchToGame);
+    auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+QWidget *CoachWindow::lastHandPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    m_heading = readableLine(page, "CoachHeading");
+    QFont bold = m_heading->font();
+    bold.setBold(true);
+    m_heading->setFont(bold);
+    m_heading->setText(QStringLiteral("Last hand"));
+    layout->addWidget(m_heading);
+
+    auto *hand = new QWidget(page);
+    auto *cards = new QGridLayout(hand);
+    cards->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < kPositions; ++i) {
-        m_cards[i] = new PictureBox(this);
+        m_cards[i] = new PictureBox(hand);
         m_cards[i]->setFixedSize(Picture::card(Card{}).size());
         m_cards[i]->setObjectName(QStringLiteral("CoachCard%1").arg(i + 1));
-        m_kept[i] = new QLabel(this);
+        m_kept[i] = new QLabel(hand);
         m_kept[i]->setObjectName(QStringLiteral("CoachKept%1").arg(i + 1));
         m_kept[i]->setAlignment(Qt::AlignHCenter);
         cards->addWidget(m_cards[i], 0, i, Qt::AlignHCenter);
         cards->addWidget(m_kept[i], 1, i);
     }
-    layout->addLayout(cards);
-    m_yourHold = addLine("CoachYourHold");
-    m_bestHold = addLine("CoachBestHold");
-    m_verdict = addLine("CoachVerdict");
-    m_handsPlayed = addLine("CoachHandsPlayed");
-    m_playedBest = addLine("CoachPlayedBest");
-    m_worthKept = addLine("CoachWorthKept");
+    layout->addWidget(hand);
+    m_yourHold = addLine(page, "CoachYourHold");
+    m_bestHold = addLine(page, "CoachBestHold");
+    m_verdict = addLine(page, "CoachVerdict");
+    m_reason = addLine(page, "CoachReason");
+    m_handsPlayed = addLine(page, "CoachHandsPlayed");
+    m_playedBest = addLine(page, "CoachPlayedBest");
+    m_worthKept = addLine(page, "CoachWorthKept");
+    layout->addStretch();
     m_yourHold->setText(QStringLiteral("The coach speaks after each draw."));
+    m_stale = new QGraphicsOpacityEffect(page);
+    m_stale->setOpacity(0.4);
+    m_stale->setEnabled(false);
+    page->setGraphicsEffect(m_stale);
+    return page;
 }
 
-QLabel *CoachWindow::addLine(const char *name)
+QLabel *CoachWindow::addLine(QWidget *page, const char *name)
 {
-    auto *label = new QLabel(this);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    layout()->addWidget(label);
+    QLabel *label = readableLine(page, name);
+    page->layout()->addWidget(label);
     return label;
 }
 
-void CoachWindow::showHand(const Hand &dealt, unsigned hold, const HandAnalysis &analysis,
-                           const CoachSession &session)
+void CoachWindow::showHand(const Hand &dealt, unsigned hold, unsigned best, const CoachHandTexts &texts)
 {
+    m_stale->setEnabled(false);
+    m_heading->setText(QStringLiteral("Last hand: the best hold is framed"));
     for (int i = 0; i < kPositions; ++i) {
         const bool kept = hold & (1U << i);
-        m_cards[i]->setPicture(Picture::card(dealt[i]));
-        m_cards[i]->setStateDescription(kept ? QStringLiteral("kept") : QStringLiteral("exchanged"));
+        const bool inBest = best & (1U << i);
+        m_cards[i]->setPicture(inBest ? Picture::bestCard(dealt[i]) : Picture::card(dealt[i]));
+        const QString state = (kept ? QStringLiteral("kept") : QStringLiteral("exchanged"))
+                              + (inBest ? QStringLiteral(", in the best hold") : QString());
+        m_cards[i]->setStateDescription(state);
         m_kept[i]->setText(kept ? QStringLiteral("kept") : QString());
-        m_kept[i]->setAccessibleName(cardName(dealt[i]) + (kept ? QStringLiteral(", kept") : QStringLiteral(", exchanged")));
+        m_kept[i]->setAccessibleName(cardName(dealt[i]) + QStringLiteral(", ") + state);
     }
-
-    m_yourHold->setText(QStringLiteral("Your hold: %1, %2 credits on average")
-                            .arg(holdText(dealt, hold), credits(analysis.holds[hold].expectedWin())));
-    QStringList best;
-    for (unsigned top : analysis.bestHolds)
-        best.append(holdText(dealt, top));
-    m_bestHold->setText(QStringLiteral("Best hold: %1, %2 credits on average")
-                            .arg(best.join(QStringLiteral(" or ")), credits(analysis.best().expectedWin())));
-    m_verdict->setText(analysis.isBest(hold)
-                           ? QStringLiteral("Best play")
-                           : QStringLiteral("Gave up %1 credits on average").arg(credits(analysis.gaveUp(hold))));
-    m_handsPlayed->setText(QStringLiteral("Hands played: %1").arg(session.handsPlayed()));
-    m_playedBest->setText(QStringLiteral("Played best: %1").arg(percent(session.shareBest())));
-    m_worthKept->setText(QStringLiteral("Expected win kept: %1 of the best").arg(percent(session.worthKept())));
-
-    for (QLabel *line : {m_yourHold, m_bestHold, m_verdict, m_handsPlayed, m_playedBest, m_worthKept})
+    m_yourHold->setText(texts.yourHold);
+    m_bestHold->setText(texts.bestHold);
+    m_verdict->setText(texts.verdict);
+    m_reason->setText(texts.reason);
+    m_handsPlayed->setText(texts.handsPlayed);
+    m_playedBest->setText(texts.playedBest);
+    m_worthKept->setText(texts.worthKept);
+    for (QLabel *line : {m_heading, m_yourHold, m_bestHold, m_verdict, m_reason, m_handsPlayed, m_playedBest, m_worthKept})
         line->setAccessibleName(line->text());
+}
+
+void CoachWindow::showNextHandDealt()
+{
+    if (m_handsPlayed->text().isEmpty())
+        return;   // nothing said yet
+    m_stale->setEnabled(true);
+    m_heading->setText(QStringLiteral("Last hand (the hand before the one now dealt: no advice for the new cards)"));
+    m_heading->setAccessibleName(m_heading->text());
+}
+
+void CoachWindow::showChart(const QString &text)
+{
+    m_chart->setPlainText(text);
+}
+
+void CoachWindow::showMistakes(const QStringList &mistakes)
+{
+    m_mistakes->clear();
+    m_mistakes->addItems(mistakes);
+    m_mistakeAnalysis->setPlainText(mistakes.isEmpty() ? QStringLiteral("No mistakes yet.")
+                                                       : QStringLiteral("Choose a hand to see every hold's worth."));
+}
+
+void CoachWindow::showMistakeAnalysis(const QString &text)
+{
+    m_mistakeAnalysis->setPlainText(text);
+}
+
+void CoachWindow::showCoached(bool coached)
+{
+    // The line keeps its place either way, so that the pages below do not move.
+    m_coached->setText(coached ? QStringLiteral("This game is coached: its result will not enter the hi-score list") : QString());
+    m_coached->setAccessibleName(m_coached->text());
+}
+
+bool CoachWindow::warnsBeforeDraw() const
+{
+    return m_warn->isChecked();
+}
+
+void CoachWindow::closeEvent(QCloseEvent *event)
+{
+    m_closedAt = frameGeometry();
+    QWidget::closeEvent(event);
+}
+
+void CoachWindow::showEvent(QShowEvent *event)
+{
+    // Opened again: where the player left it.
+    if (m_closedAt.isValid() && !event->spontaneous())
+        move(m_closedAt.topLeft());
+    QWidget::showEvent(event);
 }

@@ -1,37 +1,79 @@
 #pragma once
 
-#include "core/coach_session.h"
-#include "core/hold_analysis.h"
+#include "core/card.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <array>
 
 class PictureBox;
+class QCheckBox;
+class QGraphicsOpacityEffect;
 class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QTabWidget;
 
-// The coach: a small window beside the main one that tells, once a hand is over, what each
-// choice was worth. It shows figures only; it never sees the rules' objects.
+// What the coach says about one hand, in words already written.
+struct CoachHandTexts {
+    QString yourHold;
+    QString bestHold;
+    QString verdict;
+    QString reason;
+    QString handsPlayed;
+    QString playedBest;
+    QString worthKept;
+};
+
+// The coach: a window beside the main one that tells, once a hand is over, what each choice was
+// worth and why, shows the strategy chart of the table and the session's mistakes. It never
+// takes the focus by itself; F6 moves between it and the game, Escape closes it. It shows texts
+// and pictures only; it never sees the rules' objects.
 class CoachWindow : public QWidget {
     Q_OBJECT
 public:
     explicit CoachWindow(QWidget *parent = nullptr);
 
-    // The dealt hand, the hold the player drew to, its analysis and the session so far.
-    void showHand(const Hand &dealt, unsigned hold, const HandAnalysis &analysis,
-                  const CoachSession &session);
+    // The last hand: its cards, the hold drawn to, the best hold (marked on its cards).
+    void showHand(const Hand &dealt, unsigned hold, unsigned best, const CoachHandTexts &texts);
+    // A new hand is on the table: the last one is greyed and headed as the hand before it.
+    void showNextHandDealt();
+    void showChart(const QString &text);
+    void showMistakes(const QStringList &mistakes);
+    void showMistakeAnalysis(const QString &text);
+    void showCoached(bool coached);
+
+    bool warnsBeforeDraw() const;
+    QTabWidget *pages() const { return m_pages; }
+
+signals:
+    void switchToGame();
+    void mistakeChosen(int index);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
-    QLabel *addLine(const char *name);
+    QWidget *lastHandPage();
+    QLabel *addLine(QWidget *page, const char *name);
 
     std::array<PictureBox *, kPositions> m_cards{};
     std::array<QLabel *, kPositions> m_kept{};
-    QLabel *m_yourHold;
-    QLabel *m_bestHold;
-    QLabel *m_verdict;
-    QLabel *m_handsPlayed;
-    QLabel *m_playedBest;
-    QLabel *m_worthKept;
+    QLabel *m_heading = nullptr;
+    QLabel *m_yourHold = nullptr;
+    QLabel *m_bestHold = nullptr;
+    QLabel *m_verdict = nullptr;
+    QLabel *m_reason = nullptr;
+    QLabel *m_handsPlayed = nullptr;
+    QLabel *m_playedBest = nullptr;
+    QLabel *m_worthKept = nullptr;
+    QGraphicsOpacityEffect *m_stale = nullptr;
+    QCheckBox *m_warn = nullptr;
+    QLabel *m_coached = nullptr;
+    QTabWidget *m_pages = nullptr;
+    QPlainTextEdit *m_chart = nullptr;
+    QListWidget *m_mistakes = nullptr;
+    QPlainTextEdit *m_mistakeAnalysis = nullptr;
+    QRect m_closedAt;   // where the player left it, for when it opens again
 };
-
-// "JH JS" for a hold of a hand; "nothing" for none.
-QString holdText(const Hand &dealt, unsigned hold);

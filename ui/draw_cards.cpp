@@ -167,6 +167,15 @@ void cardFace(QPainter &painter, Card card)
     painter.setPen(Qt::NoPen);
 }
 
+void bestCardFace(QPainter &painter, Card card)
+{
+    cardFace(painter, card);
+    painter.setPen(QPen(QColor(20, 120, 220), 3.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(roundedRect(QRectF(2.5, 2.5, 88, 49), 3.5));
+    painter.setPen(Qt::NoPen);
+}
+
 void cardBack(QPainter &painter)
 {
     const QPainterPath outline = roundedRect(QRectF(0.5, 0.5, 92, 53), 4.5);

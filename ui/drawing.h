@@ -44,6 +44,8 @@ QPainterPath starPath(QPointF centre, qreal outerRadius, qreal innerRadius, int 
 // Landscape faces and back, 93 x 54.
 void cardFace(QPainter &painter, Card card);
 void cardBack(QPainter &painter);
+// A face with a thick frame inside its border: a card of the best hold.
+void bestCardFace(QPainter &painter, Card card);
 // A small upright card (index top-left, one pip in the middle) filling rect.
 void miniCard(QPainter &painter, const QRectF &rect, Card card);
 

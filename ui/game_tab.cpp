@@ -235,7 +235,7 @@ void GameTab::newGameBegan()
     const bool betKeepsFocus = m_bet->isEnabled() && m_bet->hasFocus();
     m_betChoices[1]->setChecked(true);
     setBlinkInterval(0);
-    showHandName(QString());
+    showHandName(std::nullopt);
     showPhase(Phase::Bet);
     m_narration->newGameBegan(betKeepsFocus);
 }
@@ -252,10 +252,10 @@ void GameTab::showEvent(QShowEvent *event)
     focusRoundButton();
 }
 
-void GameTab::showHandName(const QString &name)
+void GameTab::showHandName(std::optional<Category> category)
 {
-    m_handName->setText(name);
-    m_narration->handNamed(name);
+    m_handName->setText(category ? handLabel(*category) : QString());
+    m_narration->handNamed(category ? categoryName(*category) : QString());
 }
 
 void GameTab::setBlinkInterval(int milliseconds)

@@ -45,7 +45,7 @@ public:
     void showPhase(Phase phase) override;
     void cardsDealt() override;
     void newGameBegan() override;
-    void showHandName(const QString &name) override;
+    void showHandName(std::optional<Category> category) override;
     void setBlinkInterval(int milliseconds) override;
 
     // Gives the focus to the button of the phase, as the window is first shown.

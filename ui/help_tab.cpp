@@ -13,21 +13,20 @@ namespace {
 
 struct ExampleButton {
     int number;   // CommandN
-    const char *caption;
     int left;
     int top;
-    int category;
+    Category category;   // dealt as an example, and the caption
 };
 constexpr std::array<ExampleButton, 9> kExampleButtons{{
-    {1, "One pair", 600, 1560, 0},
-    {2, "Two pair", 600, 2040, 1},
-    {3, "Three of a kind", 600, 2520, 2},
-    {5, "Straight", 2400, 1560, 3},
-    {4, "Flush", 2400, 2040, 4},
-    {7, "Full house", 2400, 2520, 5},
-    {8, "Four of a kind", 4200, 1560, 6},
-    {6, "Straight flush", 4200, 2040, 7},
-    {9, "Royal flush", 4200, 2520, 8},
+    {1, 600, 1560, Category::OnePair},
+    {2, 600, 2040, Category::TwoPair},
+    {3, 600, 2520, Category::ThreeOfAKind},
+    {5, 2400, 1560, Category::Straight},
+    {4, 2400, 2040, Category::Flush},
+    {7, 2400, 2520, Category::FullHouse},
+    {8, 4200, 1560, Category::FourOfAKind},
+    {6, 4200, 2040, Category::StraightFlush},
+    {9, 4200, 2520, Category::RoyalFlush},
 }};
 
 // A topic button copies its picture from a store image that is never shown.
@@ -49,9 +48,9 @@ constexpr int kPlaceTop = 600;
 constexpr int kFirstPlaceLeft = 1080;
 constexpr int kPlaceStep = 720;
 
-QPushButton *commandButton(QWidget *parent, int number, const char *caption, int left, int top)
+QPushButton *commandButton(QWidget *parent, int number, const QString &caption, int left, int top)
 {
-    auto *button = named(new QPushButton(QString::fromLatin1(caption), parent),
+    auto *button = named(new QPushButton(caption, parent),
                          QStringLiteral("Command%1").arg(number));
     placeTwips(button, left, top, 1695, 375);
     return button;
@@ -73,7 +72,7 @@ HelpTab::HelpTab(RandomSource &random, QWidget *parent) : QWidget(parent), m_ran
     ClearExampleHand();
 
     for (const ExampleButton &b : kExampleButtons) {
-        auto *button = commandButton(this, b.number, b.caption, b.left, b.top);
+        auto *button = commandButton(this, b.number, categoryCaption(b.category), b.left, b.top);
         connect(button, &QPushButton::clicked, this, [this, category = b.category, button] {
             showExample(category, button);
         });
@@ -88,7 +87,7 @@ HelpTab::HelpTab(RandomSource &random, QWidget *parent) : QWidget(parent), m_ran
         store->setPicture(Picture::of(t.picture));
         store->move(px(7560), px(t.top));   // beyond the client area, never seen
         store->hide();
-        auto *button = commandButton(this, t.number, t.caption, 120, t.top);
+        auto *button = commandButton(this, t.number, QString::fromLatin1(t.caption), 120, t.top);
         const QString text = spoken::pictureText(helpTopicLines(t.picture));
         button->setAccessibleDescription(text);
         connect(button, &QPushButton::clicked, this, [this, store, text] {
@@ -104,7 +103,7 @@ void HelpTab::ClearExampleHand()
         place->setPicture(Picture::of(Picture::Kind::CardBack));
 }
 
-void HelpTab::showExample(int category, QPushButton *button)
+void HelpTab::showExample(Category category, QPushButton *button)
 {
     ClearExampleHand();
     const ExamplePlaces cards = DealExample(category, m_random);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/category.h"
+
 #include <QWidget>
 
 #include <array>
@@ -21,7 +23,7 @@ private:
     // Every example place shows the card back again.
     void ClearExampleHand();
     // Deals an example and tells it on the button that asked for it.
-    void showExample(int category, QPushButton *button);
+    void showExample(Category category, QPushButton *button);
 
     RandomSource &m_random;
     std::array<PictureBox *, 5> m_places{};   // Image2(5..9): example place - 1

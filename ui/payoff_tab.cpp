@@ -12,10 +12,6 @@ namespace {
 constexpr int kRowTop = 960;
 constexpr int kRowHeight = 360;
 
-const std::array<const char *, 8> kCategoryNames{
-    "Two pair", "Three of a kind", "Straight", "Flush", "Full house", "Four of a kind",
-    "Straight flush", "Royal flush"};
-
 struct StakeChoice {
     int units;   // the member's index: its bet divided by 10
     int top;
@@ -24,6 +20,12 @@ struct StakeChoice {
 constexpr std::array<StakeChoice, 6> kChoices{{
     {1, 840, 735}, {2, 1320, 735}, {3, 1800, 615}, {4, 2280, 735}, {10, 2760, 735}, {20, 3240, 735},
 }};
+
+// Row i shows the category of index i + 1: One Pair, which pays the stake back, has no row.
+Category paidRow(int row)
+{
+    return categoryAt(row + 1);
+}
 
 } // namespace
 
@@ -35,10 +37,10 @@ PayoffTab::PayoffTab(const Payoff &payoff, QWidget *parent) : QWidget(parent), m
         m_amounts[i] = named(new QLabel(this), member("Label8", i));
         placeTwips(m_amounts[i], 2880, kRowTop + kRowHeight * i, 855, 375);
         m_amounts[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        readable(m_amounts[i], spoken::payoffFor(QString::fromLatin1(kCategoryNames[i])));
+        readable(m_amounts[i], spoken::payoffFor(categoryHeading(paidRow(i))));
     }
     for (int i = 0; i < 8; ++i) {
-        auto *name = named(new QLabel(QString::fromLatin1(kCategoryNames[i]), this),
+        auto *name = named(new QLabel(categoryHeading(paidRow(i)), this),
                            member("Label8", i + 8));
         placeTwips(name, 720, kRowTop + kRowHeight * i, 1935, 375);
         name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -59,8 +61,6 @@ PayoffTab::PayoffTab(const Payoff &payoff, QWidget *parent) : QWidget(parent), m
 
 void PayoffTab::showAmounts(int units)
 {
-    for (int i = 1; i <= 8; ++i) {
-        const qint32 amount = m_payoff.PayoffFactor(i) * 10 * units;
-        m_amounts[i - 1]->setText(QString::number(amount));
-    }
+    for (int i = 0; i < 8; ++i)
+        m_amounts[i]->setText(QString::number(m_payoff.winFor(paidRow(i), units)));
 }

@@ -31,11 +31,17 @@ Picture Picture::card(Card card)
     return Picture(Kind::CardFace, card);
 }
 
+Picture Picture::bestCard(Card card)
+{
+    return Picture(Kind::BestCardFace, card);
+}
+
 QSize Picture::size() const
 {
     switch (m_kind) {
     case Kind::Empty: return {0, 0};
     case Kind::CardFace:
+    case Kind::BestCardFace:
     case Kind::CardBack: return {93, 54};
     case Kind::TitleFirst: return {87, 25};
     case Kind::TitleRest: return {178, 36};
@@ -66,6 +72,7 @@ QString Picture::accessibleName() const
     switch (m_kind) {
     case Kind::Empty: return {};
     case Kind::CardFace: return cardName(m_card);
+    case Kind::BestCardFace: return cardName(m_card) + QStringLiteral(", best hold");
     case Kind::CardBack: return QStringLiteral("card back");
     case Kind::TitleFirst:
     case Kind::TitleRest: return QStringLiteral("Quintdraw title");
@@ -103,6 +110,7 @@ void Picture::paint(QPainter &painter, const QRectF &target) const
     switch (m_kind) {
     case Kind::Empty: break;
     case Kind::CardFace: drawing::cardFace(painter, m_card); break;
+    case Kind::BestCardFace: drawing::bestCardFace(painter, m_card); break;
     case Kind::CardBack: drawing::cardBack(painter); break;
     case Kind::TitleFirst: drawing::titleFirst(painter); break;
     case Kind::TitleRest: drawing::titleRest(painter); break;

@@ -18,6 +18,7 @@ public:
     enum class Kind {
         Empty,
         CardFace,      // one of the 52 faces, 93 x 54
+        BestCardFace,  // a face framed as part of the best hold, 93 x 54
         CardBack,      // red and green check, rounded border, 93 x 54
         TitleFirst,    // first word of the product title, 87 x 25
         TitleRest,     // rest of the product title, 178 x 36
@@ -39,9 +40,10 @@ public:
     Picture() = default;
     static Picture of(Kind kind);
     static Picture card(Card card);
+    static Picture bestCard(Card card);
 
     Kind kind() const { return m_kind; }
-    Card cardShown() const { return m_card; }   // meaningful for CardFace only
+    Card cardShown() const { return m_card; }   // meaningful for faces only
     bool isEmpty() const { return m_kind == Kind::Empty; }
 
     // Natural size in pixels at 96 dpi (15 twips a pixel).
@@ -60,7 +62,8 @@ public:
 
     friend bool operator==(const Picture &a, const Picture &b)
     {
-        return a.m_kind == b.m_kind && (a.m_kind != Kind::CardFace || a.m_card == b.m_card);
+        const bool face = a.m_kind == Kind::CardFace || a.m_kind == Kind::BestCardFace;
+        return a.m_kind == b.m_kind && (!face || a.m_card == b.m_card);
     }
 
 private:

@@ -11,12 +11,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("spoken", text);
 }
 
-// The table shows a hand's name with arrows after it, which are not read out.
-QString handSaid(const QString &shownName)
-{
-    return QString(shownName).remove(QLatin1Char('>')).simplified();
-}
-
 } // namespace
 
 QString noCardDealt() { return tr("no card dealt"); }
@@ -44,7 +38,7 @@ QString table(const QStringList &faces, const QString &handName, qint64 stake, s
 {
     QString said = faces.join(QStringLiteral(", ")) + QLatin1Char('.');
     if (!handName.isEmpty())
-        said += QLatin1Char(' ') + handSaid(handName) + QLatin1Char('.');
+        said += QLatin1Char(' ') + handName + QLatin1Char('.');
     else if (win)
         said += QLatin1Char(' ') + tr("This hand pays nothing.");
     said += QLatin1Char(' ') + tr("Bet %1.").arg(stake);

@@ -15,6 +15,14 @@ namespace {
 // Width of the raised frame drawn around the client area in place of a window border.
 constexpr int kFrame = 2;
 
+// Lets the end-to-end tests that do not look at the start-up skip most of its wait.
+int handOverMs()
+{
+    bool set = false;
+    const int ms = qEnvironmentVariableIntValue("QUINTDRAW_TEST_STARTUP_MS", &set);
+    return set && ms >= 0 && ms < StartupWindow::kHandOverMs ? ms : StartupWindow::kHandOverMs;
+}
+
 } // namespace
 
 StartupWindow::StartupWindow()
@@ -35,7 +43,7 @@ StartupWindow::StartupWindow()
     m_timer = named(new QTimer(this), QStringLiteral("Timer1"));
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &StartupWindow::timerTick);
-    m_timer->start(kHandOverMs);
+    m_timer->start(handOverMs());
 }
 
 void StartupWindow::paintEvent(QPaintEvent *)

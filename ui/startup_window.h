@@ -5,7 +5,9 @@
 class QTimer;
 
 // The start-up window: a picture without title bar, shown while the program loads its files.
-// It times itself from the moment it is created and hands over to the main window once.
+// It times itself from the moment it is created and hands over to the main window once, after
+// kHandOverMs. For tests only, QUINTDRAW_TEST_STARTUP_MS (milliseconds) shortens that wait;
+// the game ignores the variable when it is unset or asks for no less.
 class StartupWindow : public QWidget {
     Q_OBJECT
 public:

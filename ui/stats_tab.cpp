@@ -28,12 +28,10 @@ StatsTab::StatsTab(const Statistics &statistics, QWidget *parent)
     red.setColor(QPalette::WindowText, kRed);
     totalHeading->setPalette(red);
 
-    // Row c is hand category c; the row headings keep their historic panel numbers.
-    static const char *const rowNames[] = {"One Pair", "Two pair", "Three of a kind", "Straight", "Flush",
-                                           "Full house", "Four of a kind", "Straight flush", "Royal flush"};
-    for (int c = 0; c < Statistics::kCategories; ++c) {
+    // Row c is the category of index c; the row headings keep their historic panel numbers.
+    for (int c = 0; c < kCategories; ++c) {
         const int top = 480 + 360 * c;
-        auto *heading = named(new Panel(QString::fromLatin1(rowNames[c]), history),
+        auto *heading = named(new Panel(categoryHeading(categoryAt(c)), history),
                               member("SSPanel2", c == 0 ? 18 : 7 + c));
         placeTwips(heading, 120, top, 1785, 360);
         m_current[c] = named(new Panel(QStringLiteral("0"), history), member("SSPanel4", c));
@@ -42,7 +40,7 @@ StatsTab::StatsTab(const Statistics &statistics, QWidget *parent)
         placeTwips(m_total[c], 3480, top, 975, 360);
         for (QLabel *panel : {static_cast<QLabel *>(heading), m_current[c], m_total[c]})
             panel->setFont(arial(9.75));
-        const QString category = QString::fromLatin1(rowNames[c]);
+        const QString category = categoryHeading(categoryAt(c));
         readable(m_current[c], spoken::currentGameCount(category));
         readable(m_total[c], spoken::totalCount(category));
     }
@@ -60,7 +58,7 @@ StatsTab::StatsTab(const Statistics &statistics, QWidget *parent)
 
 void StatsTab::showStatistics()
 {
-    for (int c = 0; c < Statistics::kCategories; ++c) {
+    for (int c = 0; c < kCategories; ++c) {
         m_current[c]->setText(QString::number(m_statistics.current(c)));
         m_total[c]->setText(QString::number(m_statistics.total(c)));
     }

@@ -5,6 +5,7 @@
 # every bet deals new cards, and the results equal the wins minus the stakes.
 # Usage: held_keys.sh path/to/quintdraw fast|slow
 test_name=held_keys_${2:?"usage: $0 path/to/quintdraw fast|slow"}
+startup_ms=500   # the start-up window is not what this test looks at
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 source "$here/records.sh"

@@ -2,8 +2,8 @@
 # Plays a round from the keyboard with the Orca screen reader running, and reads what Orca said
 # from its debug log: the five dealt cards, each mark, and the final cards with the win and the
 # balance; then a new game with its balance, a Help example hand and the hi-score list's first
-# entry. The start-up window is
-# read out as it appears. Orca speaks through a speech-dispatcher of the test's own, which needs no sound card.
+# entry. The start-up window is read out as it appears, so it keeps its whole time here. Orca
+# speaks through a speech-dispatcher of the test's own, which needs no sound card.
 test_name=orca_speech
 here=$(cd "$(dirname "$0")" && pwd)
 accessibility_tools=(orca speech-dispatcher)

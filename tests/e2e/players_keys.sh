@@ -7,6 +7,7 @@
 # end the result equals the wins minus the stakes of the rounds meant.
 # Usage: players_keys.sh path/to/quintdraw 1|2   (the scale factor)
 test_name=players_keys_${2:?"usage: $0 path/to/quintdraw 1|2"}
+startup_ms=500   # the start-up window is not what this test looks at
 scale_factor=$2
 screen_geometry=1280x1024x24
 here=$(cd "$(dirname "$0")" && pwd)

@@ -5,7 +5,9 @@
 #
 # The sourcing script sets test_name and passes the path of the quintdraw executable as $1; it
 # may set screen_geometry (WIDTHxHEIGHTxDEPTH), scale_factor (QT_SCALE_FACTOR), the array
-# game_args (the game's command line) and settle_seconds (see settle) first.
+# game_args (the game's command line), settle_seconds (see settle) and startup_ms first. A test
+# that does not look at the start-up sets startup_ms to shorten the start-up window's 5 s to
+# that many milliseconds (the game's test-only QUINTDRAW_TEST_STARTUP_MS).
 
 set -euo pipefail
 export LC_ALL=C
@@ -110,18 +112,31 @@ wait_for() {
     done
 }
 
-x_server_ready() {
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    [ -s "$work/display" ]
-}
 window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 start_x() {
-    # Xvfb picks a free display number and writes it to descriptor 3 once it accepts clients.
-    Xvfb -displayfd 3 -screen 0 "${screen_geometry:-1024x768x24}" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    wait_for 30 "the X server" x_server_ready
-    export DISPLAY=":$(head -n 1 "$work/display")"
+    # Each server takes its display number by its lock file (/tmp/.X<n>-lock), which Xvfb makes
+    # atomically and refuses when a live server holds it; -displayfd makes no lock, and two
+    # servers started together could end up on one number. A random first number keeps parallel
+    # tests from queueing on the same ones.
+    local display first=$(( 100 + RANDOM % 400 )) tries waits
+    for (( tries = 0; tries < 50; tries++ )); do
+        display=$(( first + tries ))
+        Xvfb ":$display" -screen 0 "${screen_geometry:-1024x768x24}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        for (( waits = 0; waits < 600; waits++ )); do
+            # Ours only when the lock names our server: another may answer on that number.
+            [ "$(tr -d ' \n' <"/tmp/.X$display-lock" 2>/dev/null)" = "$xvfb_pid" ] &&
+                xprop -display ":$display" -root >/dev/null 2>&1 && break
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -0 "$xvfb_pid" 2>/dev/null && break
+        wait "$xvfb_pid" 2>/dev/null
+        xvfb_pid=''
+    done
+    [ -n "$xvfb_pid" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$display"
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     wm_pid=$!
     wait_for 30 "openbox to manage the screen" window_manager_ready
@@ -132,6 +147,7 @@ start_game() {
     # An instrumented build would report what the system's libraries (D-Bus, X, fonts) keep until
     # exit as leaks; memory errors still end the game with a report.
     (cd "$run_dir" && exec env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="${scale_factor:-1}" \
+        ${startup_ms:+QUINTDRAW_TEST_STARTUP_MS=$startup_ms} \
         ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$game_exe" ${game_args[@]+"${game_args[@]}"}) >"$work/game.log" 2>&1 &
     game_pid=$!
     game_expected=1
@@ -154,13 +170,15 @@ startup_window_shown() { [ -n "$(windows_of_type SPLASH '^Quintdraw$')" ]; }
 startup_window_gone() { ! startup_window_shown; }
 main_window_shown() { [ -n "$(windows_of_type NORMAL '^Quintdraw$')" ]; }
 
-# Waits out the start-up window; sets main_window to the main window's id.
+# Waits out the start-up window; sets main_window to the main window's id. A shortened start-up
+# window may come and go between two looks, so then only the main window is waited for.
 wait_for_main_window() {
-    wait_for 30 "the start-up window" startup_window_shown
+    [ -n "${startup_ms:-}" ] || wait_for 30 "the start-up window" startup_window_shown
     wait_for 60 "the main window \"Quintdraw\"" main_window_shown
     local shown_after=$(( $(elapsed_ms) - game_started_ms ))
     main_window=$(windows_of_type NORMAL '^Quintdraw$' | head -n 1)
-    [ "$shown_after" -ge 5000 ] || fail "the main window came ${shown_after} ms after the start, before the 5 s start-up window"
+    [ "$shown_after" -ge "${startup_ms:-5000}" ] ||
+        fail "the main window came ${shown_after} ms after the start, before the ${startup_ms:-5000} ms start-up window"
     wait_for 10 "the start-up window to go" startup_window_gone
     log "main window $main_window shown ${shown_after} ms after the start"
 }

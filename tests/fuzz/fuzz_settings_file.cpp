@@ -8,7 +8,7 @@ namespace {
 
 bool sameRecords(const Settings &a, const Statistics &aTotals, const Settings &b, const Statistics &bTotals)
 {
-    for (int category = 0; category < Statistics::kCategories; ++category) {
+    for (int category = 0; category < kCategories; ++category) {
         if (aTotals.total(category) != bTotals.total(category))
             return false;
     }
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Settings settings;
     Statistics statistics;
     LoadSettings(settings, statistics, writeFuzzInput(data, size));
-    for (int category = 0; category < Statistics::kCategories; ++category)
+    for (int category = 0; category < kCategories; ++category)
         fuzzCheck(statistics.total(category) >= 0);
     fuzzCheck(settings.startSum() >= -kStartSumLimit && settings.startSum() <= kStartSumLimit);
     const QString copy = fuzzFile("copy.dat");

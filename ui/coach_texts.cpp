@@ -1,0 +1,109 @@
+#include "ui/coach_texts.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <numeric>
+
+QString cardText(Card card)
+{
+    static const QChar suits[] = {u'♦', u'♥', u'♣', u'♠'};
+    return rankText(card.rank) + suits[card.suit];
+}
+
+QString holdText(const Hand &dealt, unsigned hold)
+{
+    QStringList cards;
+    for (int i = 0; i < kPositions; ++i) {
+        if (hold & (1U << i))
+            cards.append(cardText(dealt[i]));
+    }
+    return cards.isEmpty() ? QStringLiteral("nothing") : cards.join(u' ');
+}
+
+QString creditsText(double credits)
+{
+    return QString::number(credits, 'f', 2);
+}
+
+int chartLineOf(const StrategyChart &chart, const Hand &dealt, unsigned hold)
+{
+    const std::optional<HoldClass> held = classifyHold(dealt, hold, chart.rules());
+    if (!held)
+        return 0;
+    const std::vector<ChartLine> &lines = chart.lines();
+    for (size_t line = 0; line < lines.size(); ++line) {
+        if (std::find(lines[line].classes.begin(), lines[line].classes.end(), *held) != lines[line].classes.end())
+            return int(line) + 1;
+    }
+    return 0;
+}
+
+namespace {
+
+QString lineText(const StrategyChart &chart, const Hand &dealt, unsigned hold)
+{
+    const int line = chartLineOf(chart, dealt, hold);
+    return line ? QStringLiteral("line %1, %2").arg(line).arg(chart.lines()[line - 1].text)
+                : QStringLiteral("on no line of the chart");
+}
+
+} // namespace
+
+unsigned reasonBestHold(const Hand &dealt, const HandAnalysis &analysis, const StrategyChart &chart)
+{
+    const unsigned charted = chart.lineFor(dealt).hold;
+    return analysis.isBest(charted) ? charted : analysis.bestHolds.front();
+}
+
+QString reasonText(const Hand &dealt, unsigned kept, const HandAnalysis &analysis, const StrategyChart &chart)
+{
+    const unsigned best = reasonBestHold(dealt, analysis, chart);
+    QString text = QStringLiteral("Best: keep %1 — %2.").arg(holdText(dealt, best), lineText(chart, dealt, best));
+    if (kept != best)
+        text += QStringLiteral(" You kept %1 — %2.").arg(holdText(dealt, kept), lineText(chart, dealt, kept));
+    const unsigned charted = chart.lineFor(dealt).hold;
+    if (!analysis.isBest(charted)) {
+        text += QStringLiteral(" The chart says keep %1 (%2), but the exact count decides: "
+                               "the best hold is worth %3 credits more.")
+                    .arg(holdText(dealt, charted), lineText(chart, dealt, charted),
+                         creditsText(analysis.gaveUp(charted)));
+    }
+    return text;
+}
+
+QString chartPageText(const WrittenChart &written)
+{
+    const DrawRules &rules = written.chart.rules();
+    QStringList text;
+    text.append(QStringLiteral("Strategy for this game's table: keep the cards of the first line your hand matches."));
+    text.append(QStringLiteral("Following it returns %1 %; best play returns %2 %; the chart costs %3 %.")
+                    .arg(QString::number(written.chartReturn.percent(), 'f', 3),
+                         QString::number(written.bestReturn.percent(), 'f', 3),
+                         QString::number(written.costPercent(), 'f', 3)));
+    // Wins per stake: category 5 is the full house, 6 four of a kind.
+    text.append(QStringLiteral("It differs from the usual strategy for common tables because a full house pays %1 "
+                               "and four of a kind %2 for one: a pair keeps the chance of both, so pairs are worth "
+                               "much more than there, and a full house is kept rather than broken up for four to a "
+                               "royal flush.")
+                    .arg(rules.wins[5] / rules.stake)
+                    .arg(rules.wins[6] / rules.stake));
+    text.append(QString());
+    const std::vector<ChartLine> &lines = written.chart.lines();
+    for (size_t line = 0; line < lines.size(); ++line)
+        text.append(QStringLiteral("%1. %2").arg(line + 1).arg(lines[line].text));
+    return text.join(u'\n');
+}
+
+QString allHoldsText(const Hand &dealt, const HandAnalysis &analysis)
+{
+    std::array<unsigned, kHolds> order;
+    std::iota(order.begin(), order.end(), 0U);
+    std::stable_sort(order.begin(), order.end(), [&](unsigned a, unsigned b) {
+        return compareWorth(analysis.holds[a], analysis.holds[b]) > 0;
+    });
+    QStringList text;
+    for (unsigned hold : order)
+        text.append(QStringLiteral("%1 credits: keep %2").arg(creditsText(analysis.holds[hold].expectedWin()),
+                                                             holdText(dealt, hold)));
+    return text.join(u'\n');
+}
