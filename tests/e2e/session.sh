@@ -126,7 +126,7 @@ start_x() {
         xvfb_pid=$!
         for (( waits = 0; waits < 600; waits++ )); do
             # Ours only when the lock names our server: another may answer on that number.
-            [ "$(tr -d ' \n' <"/tmp/.X$display-lock" 2>/dev/null)" = "$xvfb_pid" ] &&
+            [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$display-lock")" = "$xvfb_pid" ] &&
                 xprop -display ":$display" -root >/dev/null 2>&1 && break
             kill -0 "$xvfb_pid" 2>/dev/null || break
             sleep 0.05
