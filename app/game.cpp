@@ -11,7 +11,6 @@
 #include "ui/records_notice.h"
 #include "ui/startup_window.h"
 
-#include <QPushButton>
 
 Game::Game(const Platform &platform)
     : m_platform(platform),
@@ -28,45 +27,74 @@ Game::~Game() = default;
 void Game::connectWindow()
 {
     GameTab *tab = m_mainWindow->gameTab();
-    connect(tab, &GameTab::betPressed, this, [this, tab] {
-        m_gate.runClick(tab->betButton(), [this] { m_round.PlaceBet(); });
-    });
-    connect(tab, &GameTab::dealPressed, this, [this, tab] {
-        // A press held back by the gate comes here again once it is idle, so the check (which
-        // may ask the player) runs only then.
-        if (!m_gate.isBusy() && m_drawCheck && m_table.DealPhase() == Table::DrawPending
-            && !m_drawCheck(m_table.cards(), keptPositions()))
-            return;
-        m_gate.runClick(tab->dealButton(), [this] {
-            if (m_table.DealPhase() != Table::DrawPending)
-                return;   // a late press after the draw: nothing was dealt, nothing to tell
-            const Hand dealt = m_table.cards();
-            const unsigned kept = keptPositions();
-            m_round.DrawAndPay();
-            emit handDrawn(dealt, kept, m_payoff.BetUnits());
-        });
-    });
-    connect(tab, &GameTab::betChosen, this, [this](int option) { m_payoff.ChooseBet(option); });
-    connect(tab, &GameTab::faceClicked, this, [this](int position) {
-        m_gate.run([this, position] { m_table.toggleMark(position, Table::Trigger::Face); });
-    });
-    connect(tab, &GameTab::coverClicked, this, [this](int position) {
-        m_table.toggleMark(position, Table::Trigger::Cover);
-    });
-    connect(m_mainWindow.get(), &MainWindow::digitPressed, this, [this](int position) {
-        m_table.toggleMark(position, Table::Trigger::Key);
-    });
-
-    // Shortcuts reach the menu without passing the gate's event filter; a command chosen while
-    // cards are dealt waits for the deal.
-    connect(m_mainWindow.get(), &MainWindow::newChosen, this, [this] { m_gate.whenIdle([this] { newCommand(); }); });
-    connect(m_mainWindow.get(), &MainWindow::exitChosen, this, [this] { m_gate.whenIdle([this] { exitCommand(); }); });
-    connect(m_mainWindow.get(), &MainWindow::aboutChosen, this, [this] { m_gate.whenIdle([this] { aboutCommand(); }); });
+    const auto command = [this](Command::Kind kind) { return [this, kind] { perform({kind}); }; };
+    const auto commandAt = [this](Command::Kind kind) { return [this, kind](int value) { perform({kind, value}); }; };
+    connect(tab, &GameTab::betPressed, this, command(Command::Kind::Bet));
+    connect(tab, &GameTab::dealPressed, this, command(Command::Kind::Deal));
+    connect(tab, &GameTab::betChosen, this, commandAt(Command::Kind::ChooseBet));
+    connect(tab, &GameTab::faceClicked, this, commandAt(Command::Kind::Face));
+    connect(tab, &GameTab::coverClicked, this, commandAt(Command::Kind::Cover));
+    connect(m_mainWindow.get(), &MainWindow::digitPressed, this, commandAt(Command::Kind::Digit));
+    connect(m_mainWindow.get(), &MainWindow::newChosen, this, command(Command::Kind::New));
+    connect(m_mainWindow.get(), &MainWindow::exitChosen, this, command(Command::Kind::Exit));
+    connect(m_mainWindow.get(), &MainWindow::aboutChosen, this, command(Command::Kind::About));
     // Closing the window through the window system ends the program at once, saving nothing.
     connect(m_mainWindow.get(), &MainWindow::closedByWindowSystem, this, &Game::finished);
 
     connect(m_mainWindow->hiScoreTab(), &HiScoreTab::resetPressed, &m_hiScores, &HiScores::ResetHiScores);
     connect(&m_hiScores, &HiScores::changed, this, &Game::FillHiScoreList);
+}
+
+void Game::perform(const Command &command)
+{
+    m_gate.perform(command, [this, command] { carryOut(command); });
+}
+
+void Game::carryOut(const Command &command)
+{
+    switch (command.kind) {
+    case Command::Kind::Bet:
+        m_round.PlaceBet();
+        break;
+    case Command::Kind::Deal:
+        drawAndPay();
+        break;
+    case Command::Kind::Face:
+        m_table.toggleMark(command.value, Table::Trigger::Face);
+        break;
+    case Command::Kind::Cover:
+        m_table.toggleMark(command.value, Table::Trigger::Cover);
+        break;
+    case Command::Kind::Digit:
+        m_table.toggleMark(command.value, Table::Trigger::Key);
+        break;
+    case Command::Kind::ChooseBet:
+        m_payoff.ChooseBet(command.value);
+        break;
+    case Command::Kind::New:
+        newCommand();
+        break;
+    case Command::Kind::Exit:
+        exitCommand();
+        break;
+    case Command::Kind::About:
+        aboutCommand();
+        break;
+    }
+}
+
+void Game::drawAndPay()
+{
+    if (m_table.DealPhase() != Table::DrawPending)
+        return;   // a late press after the draw: nothing was dealt, nothing to tell
+    // The check may ask the player; a press held back by the gate comes here only once it is
+    // idle, so it asks only then.
+    if (m_drawCheck && !m_drawCheck(m_table.cards(), keptPositions()))
+        return;
+    const Hand dealt = m_table.cards();
+    const unsigned kept = keptPositions();
+    m_round.DrawAndPay();
+    emit handDrawn(dealt, kept, m_payoff.BetUnits());
 }
 
 QString Game::hiScoreFile() const
@@ -104,7 +132,7 @@ void Game::handOver()
 {
     m_mainWindow->show();
     m_mainWindow->activateWindow();
-    m_mainWindow->gameTab()->focusBet();
+    m_mainWindow->gameTab()->focusRoundButton();
     QStringList notices{m_hiScoreKeeper.startNotice(hiScoreFile()), m_settingsKeeper.startNotice(settingsFile())};
     notices.removeAll(QString());
     if (!notices.isEmpty())
@@ -113,10 +141,7 @@ void Game::handOver()
 
 void Game::NewGame()
 {
-    m_round.resetForNewGame();
-    m_statistics.resetCurrentGame();
-    m_table.NewDeck();
-    m_money.startGame(m_settings.startSum());
+    m_round.NewGame(m_settings.startSum());
     m_table.setCardRowTop(m_mainWindow->gameTab()->coverTop(1));
     m_keptFromHiScores = false;
     emit gameStarted();
@@ -137,8 +162,6 @@ void Game::newCommand()
 {
     offerToHiScores();
     NewGame();
-    // Keeps the space bar working after a new game chosen while "&Deal" had the focus.
-    m_mainWindow->gameTab()->focusBet();
 }
 
 void Game::exitCommand()

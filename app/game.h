@@ -45,6 +45,8 @@ public:
     // the rest of the program is built.
     void StartUp(std::unique_ptr<StartupWindow> startupWindow = {});
     void NewGame();
+    // Every command a player gives comes in here; the input gate decides when it is carried out.
+    void perform(const Command &command);
     // The menu commands: "&New" and "&Exit" end the game and offer its result to the hi-scores.
     void newCommand();
     void exitCommand();
@@ -83,6 +85,9 @@ signals:
 
 private:
     void connectWindow();
+    void carryOut(const Command &command);
+    // "&Deal": the draw and the payout of the round, then the hand told to whoever coaches.
+    void drawAndPay();
     void FillHiScoreList();
     void handOver();
     // The positions marked to keep, bit p - 1 for position p.

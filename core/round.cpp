@@ -18,8 +18,7 @@ void Round::PlaceBet()
     if (m_table.DealPhase() == Table::DrawPending)
         return;
     m_money.TakeStake(m_payoff.stake());
-    m_view.setBetEnabled(false);
-    m_view.setDealEnabled(true);
+    m_view.showPhase(RoundView::Phase::Draw);
     if (m_table.DealPhase() == Table::RoundComplete) {
         m_view.setBlinkInterval(0);
         m_view.showHandName(std::nullopt);
@@ -27,8 +26,7 @@ void Round::PlaceBet()
     }
     m_table.DealCards();
     ClassifyHand();
-    m_view.focusDeal();
-    m_view.setBetChoicesEnabled(false);
+    m_view.cardsDealt();
 }
 
 void Round::DrawAndPay()
@@ -38,10 +36,7 @@ void Round::DrawAndPay()
     m_table.DealCards();
     const qint64 win = ClassifyHand();
     m_money.PayWin(win);
-    m_view.setDealEnabled(false);
-    m_view.setBetEnabled(true);
-    m_view.focusBet();
-    m_view.setBetChoicesEnabled(true);
+    m_view.showPhase(RoundView::Phase::Bet);
     m_statistics.RecordTurn(win);
     m_table.uncoverAll();
 }
@@ -67,13 +62,11 @@ qint64 Round::ClassifyHand()
     return win;
 }
 
-void Round::resetForNewGame()
+void Round::NewGame(qint64 startSum)
 {
-    m_view.setBetEnabled(true);
-    m_view.setDealEnabled(false);
-    m_view.setBetChoicesEnabled(true);
     m_payoff.reset();
-    m_view.selectFirstBetChoice();
-    m_view.setBlinkInterval(0);
-    m_view.showHandName(std::nullopt);
+    m_statistics.resetCurrentGame();
+    m_table.NewDeck();
+    m_money.startGame(startSum);
+    m_view.newGameBegan();
 }

@@ -22,9 +22,9 @@ public:
     // Shows the name of the hand on the table, counts it when the round is complete, starts the
     // blinking for a paying hand, and returns the win.
     qint64 ClassifyHand();
-    // The round's part of a new game: buttons, bet choices, the first bet option, the blinking
-    // and the hand name.
-    void resetForNewGame();
+    // A new game: the first bet option, the current game's counts cleared, a new deck with the
+    // card backs showing, the start sum as balance, and the view told.
+    void NewGame(qint64 startSum);
 
 private:
     Table &m_table;

@@ -73,11 +73,13 @@ void Table::toggleMark(int position, Trigger trigger)
     if (keep) {
         keep = false;
         m_view.setCoverVisible(index, true);
+        m_view.cardMarked(index, true);
         if (trigger != Trigger::Cover)
             m_view.moveCover(index, m_rowTop);
     } else {
         keep = true;
         m_view.setCoverVisible(index, false);
+        m_view.cardMarked(index, false);
         if (trigger == Trigger::Face)
             RevealCard(position);
     }

@@ -13,6 +13,8 @@ public:
     // the pause that follows.
     virtual void showCard(int index, Card card) = 0;
     virtual void setCoverVisible(int index, bool visible) = 0;
+    // The player marked the card for exchange or unmarked it; its cover already shows it.
+    virtual void cardMarked(int index, bool exchanged) = 0;
     virtual void moveFace(int index, int top) = 0;
     virtual void moveCover(int index, int top) = 0;
     virtual int coverTop(int index) const = 0;

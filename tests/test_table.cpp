@@ -18,6 +18,7 @@ public:
     void setCoverVisible(int index, bool visible) override { covers[index] = visible; }
     void moveFace(int index, int top) override { faceMoves.push_back({index, top}); }
     void moveCover(int index, int top) override { coverMoves.push_back({index, top}); }
+    void cardMarked(int, bool) override {}
     int coverTop(int) const override { return 1200; }
 
     std::array<QString, 5> faces;

@@ -15,8 +15,9 @@ void EventLoopClock::waitUntil(double until)
         QEventLoop loop;
         QTimer::singleShot(static_cast<int>(std::ceil(left * 1000)), Qt::PreciseTimer, &loop,
                            &QEventLoop::quit);
-        // A loop that returns at once means the program is ending: stop waiting.
-        if (loop.exec() != 0)
+        // A loop that returns at once means the program is ending: stop waiting. Input made
+        // meanwhile (clicks, keys, so access keys and shortcuts) waits for the operation's end.
+        if (loop.exec(QEventLoop::ExcludeUserInputEvents) != 0)
             return;
     }
 }

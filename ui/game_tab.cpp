@@ -2,15 +2,12 @@
 
 #include "core/money.h"
 #include "ui/controls.h"
-#include "ui/bus_events.h"
 #include "ui/focus_marked_button.h"
-#include "ui/held_focus.h"
 #include "ui/image_list.h"
 #include "ui/input_gate.h"
 #include "ui/palette.h"
 #include "ui/picture_box.h"
-#include "ui/spoken_texts.h"
-
+#include "ui/round_narration.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -86,6 +83,7 @@ GameTab::GameTab(const CardPictures &pictures, const Money &money, const InputGa
     connect(m_bet, &QPushButton::clicked, this, &GameTab::betPressed);
     connect(m_deal, &QPushButton::clicked, this, &GameTab::dealPressed);
     m_focusTarget = m_bet;
+    m_narration = std::make_unique<RoundNarration>(RoundNarration::Controls{m_faces, m_covers, m_bet, m_deal}, m_money);
 
     buildBetChoice();
 
@@ -94,6 +92,8 @@ GameTab::GameTab(const CardPictures &pictures, const Money &money, const InputGa
 
     connect(&m_money, &Money::changed, this, &GameTab::showMoney);
 }
+
+GameTab::~GameTab() = default;
 
 void GameTab::buildCards()
 {
@@ -157,30 +157,36 @@ void GameTab::buildBetChoice()
         caption->setBuddy(button);
     }
     connect(m_betGroup, &QButtonGroup::idClicked, this, &GameTab::betChosen);
-    connect(m_betGroup, &QButtonGroup::idToggled, this, &GameTab::describeTable);
+    connect(m_betGroup, &QButtonGroup::idToggled, this, &GameTab::showChosenStake);
+    showChosenStake();
+}
+
+void GameTab::showChosenStake()
+{
+    m_narration->stakeChosen(kChoiceStakes[qMax(m_betGroup->checkedId(), 1)]);
 }
 
 void GameTab::showCardBack(int index)
 {
-    m_cards[index].reset();
     m_faces[index]->setPicture(m_pictures.back->picture());
-    describeCard(index);
+    m_narration->cardShown(index, std::nullopt);
 }
 
 void GameTab::showCard(int index, Card card)
 {
-    m_cards[index] = card;
     m_faces[index]->showPictureNow(m_pictures.lists[card.suit]->picture(card.rank - 1));
-    describeCard(index);
+    m_narration->cardShown(index, card);
 }
 
 void GameTab::setCoverVisible(int index, bool visible)
 {
-    const bool changed = m_covers[index]->isVisibleTo(this) != visible;
     m_covers[index]->setVisible(visible);
-    describeCard(index);
-    if (changed && m_markable && m_cards[index] && (*m_markable)[index] == m_cards[index])
-        tell(m_deal, spoken::marked(cardName(*m_cards[index]), visible));
+    m_narration->coverShown(index, visible);
+}
+
+void GameTab::cardMarked(int index, bool exchanged)
+{
+    m_narration->cardMarked(index, exchanged);
 }
 
 void GameTab::moveFace(int index, int top)
@@ -199,157 +205,57 @@ int GameTab::coverTop(int index) const
     return m_covers[index]->y() * kTwipsPerPixel;
 }
 
-void GameTab::describeCard(int index)
+// The phase's button is enabled and takes the focus before the other one is disabled: a
+// focused button that is disabled would pass the focus on along the tab order, through the bet
+// options or the tab captions. A control of a hidden tab never takes the focus; the button gets
+// it when the tab is shown.
+void GameTab::showPhase(Phase phase)
 {
-    QString state;
-    const bool covered = m_covers[index]->isVisibleTo(this);
-    if (m_faces[index]->picture() == m_pictures.back->picture())
-        state = spoken::noCardDealt();
-    else if (covered)
-        state = spoken::faceDown();
-    else
-        state = spoken::faceUp();
-    if (m_cards[index])
-        m_faces[index]->setAccessibleName(spoken::faceName(cardName(*m_cards[index]), covered));
-    m_faces[index]->setStateDescription(state);
-    m_covers[index]->setStateDescription(spoken::coverOf(index + 1));
-    describeTable();
-}
-
-// Both round buttons describe the whole table, so that the focused one answers "where am I" and
-// is read out so as the focus arrives. The news of a step is told apart (tell).
-void GameTab::describeTable()
-{
-    QStringList faces;
-    for (int index = 0; index < kPositions; ++index) {
-        if (m_cards[index])
-            faces << spoken::faceName(cardName(*m_cards[index]), m_covers[index]->isVisibleTo(this));
-    }
-    QString said;
-    if (faces.isEmpty()) {
-        const int choice = qMax(m_betGroup ? m_betGroup->checkedId() : 1, 1);
-        said = spoken::newGame(m_money.balance(), kChoiceStakes[choice]);
-    } else {
-        said = spoken::table(faces, handNameSaid(), m_money.stakeShown(), m_money.winShown(), m_money.balance());
-    }
-    for (QPushButton *button : {m_bet, m_deal}) {
-        if (button)
-            button->setAccessibleDescription(said);
-    }
-}
-
-// News for the focused button is sent to the screen reader at once; a button that gets the focus
-// is read out with its description.
-void GameTab::tell(QPushButton *button, const QString &news)
-{
-    if (button->hasFocus())
-        sendDescriptionChanged(button, news);
-}
-
-void GameTab::setBetEnabled(bool enabled)
-{
-    // "&Bet >>" enabled while it keeps the focus: a new game between rounds, which nothing else
-    // would tell.
-    m_newGameUntold = enabled && m_bet->isEnabled() && m_bet->hasFocus();
-    switchButton(m_bet, m_deal, enabled);
-}
-
-void GameTab::setDealEnabled(bool enabled)
-{
-    m_markable.reset();
-    if (enabled)
-        holdFocusNews(m_deal);
-    switchButton(m_deal, m_bet, enabled);
-}
-
-// A focused button that is disabled would pass the focus on along the tab order, through the
-// bet options or the tab captions; so the focus moves to the other button first, and if that
-// one is not enabled yet, the disabling waits for it (the round enables it in the same step).
-void GameTab::switchButton(QPushButton *button, QPushButton *other, bool enabled)
-{
-    if (enabled) {
-        if (m_disablePending == button)
-            m_disablePending = nullptr;
-        button->setEnabled(true);
-        if (m_disablePending == other) {
-            m_disablePending = nullptr;
-            if (other->hasFocus())
-                button->setFocus();
-            other->setEnabled(false);
-        }
-        return;
-    }
-    if (button->hasFocus()) {
-        if (!other->isEnabled()) {
-            m_disablePending = button;
-            QMetaObject::invokeMethod(this, [this, button] {
-                if (m_disablePending == button) {
-                    m_disablePending = nullptr;
-                    button->setEnabled(false);
-                }
-            }, Qt::QueuedConnection);
-            return;
-        }
-        other->setFocus();
-    }
-    if (m_disablePending == button)
-        m_disablePending = nullptr;
-    button->setEnabled(false);
-}
-
-void GameTab::setBetChoicesEnabled(bool enabled)
-{
-    for (int k = 1; k <= 6; ++k)
-        m_betChoices[k]->setEnabled(enabled);
-}
-
-void GameTab::selectFirstBetChoice()
-{
-    m_betChoices[1]->setChecked(true);
-}
-
-void GameTab::focusBet()
-{
-    focusButton(m_bet);
-    if (m_newGameUntold)
-        tell(m_bet, m_bet->accessibleDescription());
-    m_newGameUntold = false;
-}
-
-// "&Deal" takes the focus as the bet begins the deal; a screen reader hears of it once the cards
-// are dealt and reads it out with the dealt table.
-void GameTab::focusDeal()
-{
-    m_markable = m_cards;
-    focusButton(m_deal);
-    releaseFocusNews(m_deal);
-}
-
-// A control of a hidden tab never takes the focus; the button gets it when the tab is shown.
-void GameTab::focusButton(QPushButton *button)
-{
+    const bool betting = phase == Phase::Bet;
+    QPushButton *button = betting ? m_bet : m_deal;
+    QPushButton *other = betting ? m_deal : m_bet;
+    if (!betting)
+        m_narration->dealBegins();
+    button->setEnabled(true);
     m_focusTarget = button;
     if (isVisible())
         button->setFocus();
+    other->setEnabled(false);
+    for (int k = 1; k <= 6; ++k)
+        m_betChoices[k]->setEnabled(betting);
+}
+
+void GameTab::cardsDealt()
+{
+    m_narration->cardsDealt();
+}
+
+void GameTab::newGameBegan()
+{
+    const bool betKeepsFocus = m_bet->isEnabled() && m_bet->hasFocus();
+    m_betChoices[1]->setChecked(true);
+    setBlinkInterval(0);
+    showHandName(std::nullopt);
+    showPhase(Phase::Bet);
+    m_narration->newGameBegan(betKeepsFocus);
+}
+
+void GameTab::focusRoundButton()
+{
+    if (m_focusTarget->isEnabled())
+        m_focusTarget->setFocus();
 }
 
 void GameTab::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_focusTarget && m_focusTarget->isEnabled())
-        m_focusTarget->setFocus();
+    focusRoundButton();
 }
 
 void GameTab::showHandName(std::optional<Category> category)
 {
-    m_handCategory = category;
     m_handName->setText(category ? handLabel(*category) : QString());
-    describeTable();
-}
-
-QString GameTab::handNameSaid() const
-{
-    return m_handCategory ? categoryName(*m_handCategory) : QString();
+    m_narration->handNamed(category ? categoryName(*category) : QString());
 }
 
 void GameTab::setBlinkInterval(int milliseconds)
@@ -374,5 +280,5 @@ void GameTab::showMoney()
     m_stake->setText(moneyText(m_money.stakeShown()));
     const auto win = m_money.winShown();
     m_won->setText(win ? moneyText(*win) : QString());
-    describeTable();
+    m_narration->describeTable();
 }

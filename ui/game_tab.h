@@ -5,7 +5,7 @@
 
 #include <QWidget>
 #include <array>
-#include <optional>
+#include <memory>
 
 class ImageList;
 class InputGate;
@@ -16,6 +16,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class RoundNarration;
 
 // The "Game" tab: the five cards with their covers, the stake, hand name, win and balance, the
 // bet choice and the two buttons of a round. It shows what the round tells it and reports the
@@ -29,6 +30,7 @@ public:
     };
 
     GameTab(const CardPictures &pictures, const Money &money, const InputGate &gate, QWidget *parent);
+    ~GameTab() override;
 
     // TableView
     void showCardBack(int index) override;
@@ -36,17 +38,18 @@ public:
     void setCoverVisible(int index, bool visible) override;
     void moveFace(int index, int top) override;
     void moveCover(int index, int top) override;
+    void cardMarked(int index, bool exchanged) override;
     int coverTop(int index) const override;
 
     // RoundView
-    void setBetEnabled(bool enabled) override;
-    void setDealEnabled(bool enabled) override;
-    void setBetChoicesEnabled(bool enabled) override;
-    void selectFirstBetChoice() override;
-    void focusBet() override;
-    void focusDeal() override;
+    void showPhase(Phase phase) override;
+    void cardsDealt() override;
+    void newGameBegan() override;
     void showHandName(std::optional<Category> category) override;
     void setBlinkInterval(int milliseconds) override;
+
+    // Gives the focus to the button of the phase, as the window is first shown.
+    void focusRoundButton();
 
     QPushButton *betButton() const { return m_bet; }
     QPushButton *dealButton() const { return m_deal; }
@@ -68,13 +71,7 @@ private:
     void buildBetChoice();
     void showMoney();
     void blink();
-    void describeCard(int index);
-    void switchButton(QPushButton *button, QPushButton *other, bool enabled);
-    void focusButton(QPushButton *button);
-    void describeTable();
-    void tell(QPushButton *button, const QString &news);
-    // The shown hand name as a screen reader says it; empty when none is shown.
-    QString handNameSaid() const;
+    void showChosenStake();
 
     CardPictures m_pictures;
     const Money &m_money;
@@ -83,7 +80,6 @@ private:
     std::array<PictureBox *, 5> m_covers{};
     QLabel *m_stake = nullptr;
     QLabel *m_handName = nullptr;
-    std::optional<Category> m_handCategory;   // what m_handName names
     QLabel *m_won = nullptr;
     QLabel *m_balance = nullptr;
     QPushButton *m_bet = nullptr;
@@ -92,11 +88,6 @@ private:
     QButtonGroup *m_betGroup = nullptr;
     QTimer *m_blinkTimer = nullptr;
 
-    std::array<std::optional<Card>, 5> m_cards{};   // what each face shows; empty: the card back
-    // The hand as dealt, while its cards can be marked; a cover that changes over one of these
-    // cards is a mark, one over a newly drawn card is not.
-    std::optional<std::array<std::optional<Card>, 5>> m_markable;
-    bool m_newGameUntold = false;               // a new game began with "&Bet >>" focused
-    QPushButton *m_focusTarget = nullptr;       // the button the round gave the focus to
-    QPushButton *m_disablePending = nullptr;    // keeps the focus until the other button is enabled
+    std::unique_ptr<RoundNarration> m_narration;
+    QPushButton *m_focusTarget = nullptr;       // the button of the phase shown
 };

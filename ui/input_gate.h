@@ -1,18 +1,18 @@
 #pragma once
 
+#include "ui/command.h"
 #include "ui/key_repeats.h"
 
 #include <QObject>
 #include <deque>
 #include <functional>
 
-class QAbstractButton;
-
-// Holds back the player's input while an operation that pauses (a deal, a card rising) runs.
-// The window keeps painting during the pauses, but clicks, keys and commands made meanwhile are
-// acted upon only after the whole operation, in the order they came: deferred, never dropped.
-// Only the repeats of a held key that presses a button or marks a card are dropped, at any time:
-// one physical press, one action.
+// The way in for the player's commands while an operation that pauses (a deal, a card rising)
+// runs: a command given meanwhile is carried out only after the whole operation, in the order
+// commands came: deferred, never dropped. (The clicks and keys themselves wait in the window
+// system's queue: the clock's pauses exclude user input from their event loop.) Only the
+// repeats of a held key that presses a button or marks a card are dropped, at any time: one
+// physical press, one action.
 class InputGate : public QObject {
     Q_OBJECT
 public:
@@ -21,17 +21,12 @@ public:
 
     bool isBusy() const { return m_busyDepth > 0; }
 
-    // Runs the operation now, holding input back until it returns; while another operation
-    // runs, the operation itself waits its turn behind the input that came before it, and then
-    // holds input back in the same way.
-    void run(std::function<void()> operation);
-    // A button's click: runs the operation now when idle. A click that comes while an operation
-    // runs (an access key's delayed click) presses the button again afterwards, so the button's
-    // state at that moment decides whether anything happens.
-    void runClick(QAbstractButton *button, std::function<void()> operation);
-    // Runs a command that does not pause (it may open a modal dialog, which must get its
-    // input): now when idle, otherwise after the operation and the input that came before it.
-    void whenIdle(std::function<void()> command);
+    // The one way in for a player's command: `action` carries it out. When idle it runs now,
+    // holding input back until it returns, except for the menu commands, which may open a modal
+    // dialog that must get its input. A command given while an operation runs (an access key's
+    // delayed click, a menu shortcut) waits its turn behind the input that came before it; the
+    // round's state at that moment decides what it does.
+    void perform(const Command &command, std::function<void()> action);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
