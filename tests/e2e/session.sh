@@ -122,7 +122,9 @@ start_x() {
     local display first=$(( 100 + RANDOM % 400 )) tries waits
     for (( tries = 0; tries < 50; tries++ )); do
         display=$(( first + tries ))
-        Xvfb ":$display" -screen 0 "${screen_geometry:-1024x768x24}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        # -noreset: the probe below is the first client, and its leaving must not reset the server
+        # while the window manager connects.
+        Xvfb ":$display" -screen 0 "${screen_geometry:-1024x768x24}" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
         xvfb_pid=$!
         for (( waits = 0; waits < 600; waits++ )); do
             # Ours only when the lock names our server: another may answer on that number.
