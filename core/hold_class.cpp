@@ -1,5 +1,7 @@
 #include "core/hold_class.h"
 
+#include "records/category.h"
+
 #include <QStringList>
 #include <bit>
 
@@ -63,14 +65,15 @@ QString variant(const HoldClass &held)
 QString kindText(const HoldClass &held, const DrawRules &rules)
 {
     switch (held.kind) {
-    case HoldKind::RoyalFlush: return QStringLiteral("Royal flush");
-    case HoldKind::StraightFlush: return QStringLiteral("Straight flush");
-    case HoldKind::FourOfAKind: return QStringLiteral("Four of a kind");
-    case HoldKind::FullHouse: return QStringLiteral("Full house");
-    case HoldKind::Flush: return QStringLiteral("Flush");
-    case HoldKind::Straight: return QStringLiteral("Straight");
-    case HoldKind::ThreeOfAKind: return QStringLiteral("Three of a kind");
-    case HoldKind::TwoPair: return QStringLiteral("Two pair");
+    // A made hand is named as the Stats and Payoff tabs head its category.
+    case HoldKind::RoyalFlush: return categoryHeading(Category::RoyalFlush);
+    case HoldKind::StraightFlush: return categoryHeading(Category::StraightFlush);
+    case HoldKind::FourOfAKind: return categoryHeading(Category::FourOfAKind);
+    case HoldKind::FullHouse: return categoryHeading(Category::FullHouse);
+    case HoldKind::Flush: return categoryHeading(Category::Flush);
+    case HoldKind::Straight: return categoryHeading(Category::Straight);
+    case HoldKind::ThreeOfAKind: return categoryHeading(Category::ThreeOfAKind);
+    case HoldKind::TwoPair: return categoryHeading(Category::TwoPair);
     case HoldKind::HighPair:
         return rules.lowestPayingPair == kLowestRank
                    ? QStringLiteral("Any pair")
