@@ -1,3 +1,4 @@
+#include "app/analyse_command.h"
 #include "app/coach.h"
 #include "app/data_folder.h"
 #include "app/game.h"
@@ -16,6 +17,10 @@
 
 int main(int argc, char *argv[])
 {
+    // A hand analysed for a script: no display, no window, no file read or written.
+    if (const std::optional<int> status = runAnalyseCommand(argc, argv))
+        return *status;
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quintdraw"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quintdraw.Quintdraw"));
