@@ -4,6 +4,9 @@
 #include "core/deal_tables.h"
 
 #include <algorithm>
+#include <bit>
+#include <numeric>
+#include <span>
 #include <unordered_map>
 
 // Every deal class offers a few classes (the classes of its 32 holds), each worth an exact
@@ -21,51 +24,141 @@ struct Offer {
     qint64 worth;   // scaledWorth of its hold
 };
 
+// A deal offering a class, with what it stands for, so that weighing a class's places reads its
+// deals in order.
+struct Offering {
+    qint64 worth;   // of the class's hold in this deal
+    int deal;
+    int weight;
+};
+
 struct Deals {
     std::vector<HoldClass> classes;   // by id
     std::vector<qint64> weights;
     std::vector<int> firstOffer;      // per deal, into offers; one more at the end
     std::vector<Offer> offers;
-    std::vector<std::vector<int>> offering;   // per class id, the deals offering it
+    std::vector<Offering> offerings;   // by class id, then deal
+    std::vector<int> firstOffering;    // per class id, into offerings; one more at the end
     Wins bestWon = 0;
     int drawFive = -1;
+
+    std::span<const Offering> offering(int id) const
+    {
+        return {offerings.data() + firstOffering[id], offerings.data() + firstOffering[id + 1]};
+    }
+};
+
+constexpr int kCodeBase = 14;                                       // ranks as digits 1..13
+constexpr int kSmallCodes = kCodeBase * kCodeBase * kCodeBase * kCodeBase;   // sets of up to four cards
+constexpr int kUnknown = -2;
+constexpr int kNoClass = -1;
+constexpr std::array<int, 16> kSuitCount{0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
+
+// The class of a hold depends on its cards alone, and of those only on their ranks, whether
+// they are of one suit and whether they are all of different suits: the classes of sets of up to
+// four cards are worked out once for each such shape and looked up after.
+class HoldClassIds {
+public:
+    explicit HoldClassIds(const DrawRules &rules, Deals &deals)
+        : m_rules(rules), m_deals(deals), m_ofShape(3 * kSmallCodes, kUnknown)
+    {
+    }
+
+    // The class id of every hold of a hand whose cards ascend; kNoClass for none.
+    std::array<int, kHolds> of(const Hand &hand)
+    {
+        std::array<int, kHolds> ids;
+        std::array<int, kHolds> code;
+        std::array<unsigned, kHolds> suits;
+        std::array<int, kHolds> cards;
+        code[0] = 0;
+        suits[0] = 0;
+        cards[0] = 0;
+        for (unsigned set = 1; set < kHolds; ++set) {
+            const int top = std::bit_width(set) - 1;
+            const unsigned rest = set & ~(1U << top);
+            code[set] = code[rest] * kCodeBase + hand[top].rank - 1;
+            suits[set] = suits[rest] | 1U << hand[top].suit;
+            cards[set] = cards[rest] + 1;
+        }
+        for (unsigned set = 0; set < kKeepAll; ++set) {
+            const int suitCount = kSuitCount[suits[set]];
+            const int shape = suitCount <= 1 ? 0 : suitCount == cards[set] ? 1 : 2;
+            int &id = m_ofShape[3 * code[set] + shape];
+            if (id == kUnknown)
+                id = idOf(classifyHold(hand, set, m_rules));
+            ids[set] = id;
+        }
+        ids[kKeepAll] = idOf(classifyHold(hand, kKeepAll, m_rules));
+        return ids;
+    }
+
+    int idOf(const std::optional<HoldClass> &held)
+    {
+        if (!held)
+            return kNoClass;
+        const auto [found, added] = m_ids.emplace(held->key(), int(m_deals.classes.size()));
+        if (added)
+            m_deals.classes.push_back(*held);
+        return found->second;
+    }
+
+private:
+    const DrawRules &m_rules;
+    Deals &m_deals;
+    std::vector<int> m_ofShape;   // by 3 * rank code + suit shape
+    std::unordered_map<quint64, int> m_ids;
 };
 
 Deals collect(const DrawRules &rules)
 {
     Deals deals;
-    std::unordered_map<quint64, int> ids;
+    deals.weights.reserve(kDealClasses);
+    deals.firstOffer.reserve(kDealClasses + 1);
+    deals.offers.reserve(8 * kDealClasses);   // about 6.6 a deal in common tables
+    HoldClassIds classIds(rules, deals);
+    std::vector<int> offerOfClass;   // per class id, its offer in the deal at hand; -1 for none
     const DealTables tables(rules);
     forEachDealClass([&](const Hand &hand, int weight) {
         const std::array<qint64, kHolds> worths = tables.scaledWorths(hand);
-        const int deal = int(deals.weights.size());
+        const std::array<int, kHolds> ids = classIds.of(hand);
         const size_t first = deals.offers.size();
         deals.weights.push_back(weight);
         deals.firstOffer.push_back(int(first));
         deals.bestWon += Wins(weight) * *std::max_element(worths.begin(), worths.end());
+        offerOfClass.resize(deals.classes.size(), -1);
         for (unsigned set = 0; set < kHolds; ++set) {
-            const std::optional<HoldClass> held = classifyHold(hand, set, rules);
-            if (!held)
+            const int id = ids[set];
+            if (id == kNoClass)
                 continue;
-            const auto [found, added] = ids.emplace(held->key(), int(deals.classes.size()));
-            if (added) {
-                deals.classes.push_back(*held);
-                deals.offering.emplace_back();
-            }
-            const int id = found->second;
             // Of two holds of one class the later, higher one is the one kept.
-            auto same = std::find_if(deals.offers.begin() + first, deals.offers.end(),
-                                     [&](const Offer &offer) { return offer.id == id; });
-            if (same != deals.offers.end()) {
-                same->worth = worths[set];
+            if (offerOfClass[id] >= 0) {
+                deals.offers[offerOfClass[id]].worth = worths[set];
             } else {
+                offerOfClass[id] = int(deals.offers.size());
                 deals.offers.push_back(Offer{id, worths[set]});
-                deals.offering[id].push_back(deal);
             }
         }
+        for (size_t i = first; i < deals.offers.size(); ++i)
+            offerOfClass[deals.offers[i].id] = -1;
     });
     deals.firstOffer.push_back(int(deals.offers.size()));
-    deals.drawFive = ids.at(HoldClass{}.key());
+    deals.drawFive = classIds.idOf(HoldClass{});
+
+    // The same offers by class.
+    const int classes = int(deals.classes.size());
+    deals.firstOffering.assign(classes + 1, 0);
+    for (const Offer &offer : deals.offers)
+        ++deals.firstOffering[offer.id + 1];
+    std::partial_sum(deals.firstOffering.begin(), deals.firstOffering.end(), deals.firstOffering.begin());
+    std::vector<int> next(deals.firstOffering.begin(), deals.firstOffering.end() - 1);
+    deals.offerings.resize(deals.offers.size());
+    for (int deal = 0; deal < int(deals.weights.size()); ++deal) {
+        for (int i = deals.firstOffer[deal]; i < deals.firstOffer[deal + 1]; ++i) {
+            const Offer &offer = deals.offers[i];
+            deals.offerings[next[offer.id]++] = Offering{offer.worth, deal, int(deals.weights[deal])};
+        }
+    }
     return deals;
 }
 
@@ -91,6 +184,9 @@ public:
         });
         m_order.push_back(deals.drawFive);
         renumber();
+        m_ranked.resize(deals.weights.size());
+        for (int deal = 0; deal < int(deals.weights.size()); ++deal)
+            rankOffers(deal);
     }
 
     const std::vector<int> &order() const { return m_order; }
@@ -99,7 +195,7 @@ public:
     {
         Wins total = 0;
         for (size_t deal = 0; deal < m_deals.weights.size(); ++deal)
-            total += Wins(m_deals.weights[deal]) * taken(int(deal), -1)->worth;
+            total += Wins(m_deals.weights[deal]) * taken(int(deal), -1).worth;
         return total;
     }
 
@@ -134,7 +230,7 @@ public:
                     cheapestLoss = loss;
                 }
             }
-            remove(cheapest);
+            remove({cheapest});
             improve();
             dropUnused();
         }
@@ -145,11 +241,11 @@ public:
     {
         std::vector<bool> used(m_deals.classes.size());
         for (size_t deal = 0; deal < m_deals.weights.size(); ++deal)
-            used[taken(int(deal), -1)->id] = true;
-        for (int id : std::vector<int>(m_order)) {
-            if (!used[id])
-                remove(id);
-        }
+            used[taken(int(deal), -1).id] = true;
+        std::vector<int> unused;
+        std::copy_if(m_order.begin(), m_order.end(), std::back_inserter(unused), [&](int id) { return !used[id]; });
+        if (!unused.empty())
+            remove(unused);
     }
 
     std::vector<std::vector<HoldClass>> lines() const
@@ -172,26 +268,39 @@ private:
             m_place[m_order[place]] = place;
     }
 
-    // The offer a deal takes, passing over class `skip`; null when it offers no other.
-    const Offer *taken(int deal, int skip) const
+    // Finds the two offers of a deal ranked highest. A deal offers each class once, so passing
+    // over one class never needs more than these two.
+    void rankOffers(int deal)
     {
-        const Offer *best = nullptr;
+        Ranked ranked;
         for (int i = m_deals.firstOffer[deal]; i < m_deals.firstOffer[deal + 1]; ++i) {
             const Offer &offer = m_deals.offers[i];
-            if (offer.id == skip || m_place[offer.id] < 0)
+            const int place = m_place[offer.id];
+            if (place < 0)
                 continue;
-            if (!best || m_place[offer.id] < m_place[best->id])
-                best = &offer;
+            if (ranked.first.id < 0 || place < m_place[ranked.first.id]) {
+                ranked.second = ranked.first;
+                ranked.first = offer;
+            } else if (ranked.second.id < 0 || place < m_place[ranked.second.id]) {
+                ranked.second = offer;
+            }
         }
-        return best;
+        m_ranked[deal] = ranked;
     }
 
-    const Offer &offerOf(int deal, int id) const
+    // After class `id` moved: only the deals offering it may rank their offers anew.
+    void reordered(int id)
     {
-        for (int i = m_deals.firstOffer[deal];; ++i) {
-            if (m_deals.offers[i].id == id)
-                return m_deals.offers[i];
-        }
+        renumber();
+        for (const Offering &offering : m_deals.offering(id))
+            rankOffers(offering.deal);
+    }
+
+    // The offer a deal takes, passing over class `skip`; of id -1 when it offers no other.
+    Offer taken(int deal, int skip) const
+    {
+        const Ranked &ranked = m_ranked[deal];
+        return ranked.first.id == skip ? ranked.second : ranked.first;
     }
 
     bool moveToBest(int id)
@@ -199,13 +308,14 @@ private:
         const int from = m_place[id];
         // gainAt[p]: what the deals whose other choice sits at place p (places without `id`)
         // gain by taking `id` instead.
-        std::vector<Wins> gainAt(m_order.size());
-        for (int deal : m_deals.offering[id]) {
-            const Offer *other = taken(deal, id);
-            if (!other)
+        std::vector<Wins> &gainAt = m_gainAt;
+        gainAt.assign(m_order.size(), 0);
+        for (const Offering &offering : m_deals.offering(id)) {
+            const Offer other = taken(offering.deal, id);
+            if (other.id < 0)
                 continue;   // takes `id` wherever it stands
-            const int place = m_place[other->id] - (m_place[other->id] > from);
-            gainAt[place] += Wins(m_deals.weights[deal]) * (offerOf(deal, id).worth - other->worth);
+            const int place = m_place[other.id] - (m_place[other.id] > from);
+            gainAt[place] += offering.weight * (offering.worth - other.worth);   // within 64 bits
         }
         // Placing `id` at q, before what is now at q (or last).
         Wins gain = 0;
@@ -225,25 +335,35 @@ private:
             return false;
         m_order.erase(m_order.begin() + from);
         m_order.insert(m_order.begin() + best, id);
-        renumber();
+        reordered(id);
         return true;
     }
 
     Wins removalLoss(int id) const
     {
         Wins loss = 0;
-        for (int deal : m_deals.offering[id]) {
-            const Offer *now = taken(deal, -1);
-            if (now->id == id)
-                loss += Wins(m_deals.weights[deal]) * (now->worth - taken(deal, id)->worth);
+        for (const Offering &offering : m_deals.offering(id)) {
+            const Offer now = taken(offering.deal, -1);
+            if (now.id == id)
+                loss += Wins(offering.weight) * (now.worth - taken(offering.deal, id).worth);
         }
         return loss;
     }
 
-    void remove(int id)
+    // Takes classes out of the ranking: only the deals that ranked one of them among their two
+    // highest rank their offers anew.
+    void remove(const std::vector<int> &ids)
     {
-        m_order.erase(m_order.begin() + m_place[id]);
+        std::vector<bool> removed(m_deals.classes.size());
+        for (int id : ids)
+            removed[id] = true;
+        std::erase_if(m_order, [&](int id) { return removed[id]; });
         renumber();
+        for (int deal = 0; deal < int(m_ranked.size()); ++deal) {
+            const Ranked &ranked = m_ranked[deal];
+            if ((ranked.first.id >= 0 && removed[ranked.first.id]) || (ranked.second.id >= 0 && removed[ranked.second.id]))
+                rankOffers(deal);
+        }
     }
 
     int lineCount(int without) const
@@ -263,6 +383,13 @@ private:
     const Deals &m_deals;
     std::vector<int> m_order;   // class ids, best first
     std::vector<int> m_place;   // per class id, its place in m_order; -1 when dropped
+    // Per deal, its two offers ranked highest; of id -1 where there are fewer.
+    struct Ranked {
+        Offer first{-1, 0};
+        Offer second{-1, 0};
+    };
+    std::vector<Ranked> m_ranked;
+    std::vector<Wins> m_gainAt;   // moveToBest's, kept to spare an allocation per class
 };
 
 } // namespace
