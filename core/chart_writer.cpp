@@ -50,8 +50,8 @@ struct Deals {
 
 constexpr int kCodeBase = 14;                                       // ranks as digits 1..13
 constexpr int kSmallCodes = kCodeBase * kCodeBase * kCodeBase * kCodeBase;   // sets of up to four cards
-constexpr int kUnknown = -2;
-constexpr int kNoClass = -1;
+constexpr qint16 kUnknown = -2;
+constexpr qint16 kNoClass = -1;
 constexpr std::array<int, 16> kSuitCount{0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
 
 // The class of a hold depends on its cards alone, and of those only on their ranks, whether
@@ -84,9 +84,9 @@ public:
         for (unsigned set = 0; set < kKeepAll; ++set) {
             const int suitCount = kSuitCount[suits[set]];
             const int shape = suitCount <= 1 ? 0 : suitCount == cards[set] ? 1 : 2;
-            int &id = m_ofShape[3 * code[set] + shape];
+            qint16 &id = m_ofShape[3 * code[set] + shape];
             if (id == kUnknown)
-                id = idOf(classifyHold(hand, set, m_rules));
+                id = qint16(idOf(classifyHold(hand, set, m_rules)));
             ids[set] = id;
         }
         ids[kKeepAll] = idOf(classifyHold(hand, kKeepAll, m_rules));
@@ -106,7 +106,7 @@ public:
 private:
     const DrawRules &m_rules;
     Deals &m_deals;
-    std::vector<int> m_ofShape;   // by 3 * rank code + suit shape
+    std::vector<qint16> m_ofShape;   // by 3 * rank code + suit shape
     std::unordered_map<quint64, int> m_ids;
 };
 
@@ -216,6 +216,7 @@ public:
     void shorten(int maxLines)
     {
         while (lineCount(-1) > maxLines) {
+            const std::vector<Wins> losses = removalLosses();
             int cheapest = -1;
             double cheapestLoss = 0;
             for (int id : m_order) {
@@ -224,7 +225,7 @@ public:
                 const int saved = lineCount(-1) - lineCount(id);
                 if (saved <= 0)
                     continue;
-                const double loss = double(removalLoss(id)) / saved;
+                const double loss = double(losses[id]) / saved;
                 if (cheapest < 0 || loss < cheapestLoss) {
                     cheapest = id;
                     cheapestLoss = loss;
@@ -339,15 +340,16 @@ private:
         return true;
     }
 
-    Wins removalLoss(int id) const
+    // Per class, what taking it out would lose: the deals that take it fall to their next offer.
+    std::vector<Wins> removalLosses() const
     {
-        Wins loss = 0;
-        for (const Offering &offering : m_deals.offering(id)) {
-            const Offer now = taken(offering.deal, -1);
-            if (now.id == id)
-                loss += Wins(offering.weight) * (now.worth - taken(offering.deal, id).worth);
+        std::vector<Wins> losses(m_deals.classes.size());
+        for (size_t deal = 0; deal < m_ranked.size(); ++deal) {
+            const Ranked &ranked = m_ranked[deal];
+            if (ranked.second.id >= 0)
+                losses[ranked.first.id] += m_deals.weights[deal] * (ranked.first.worth - ranked.second.worth);
         }
-        return loss;
+        return losses;
     }
 
     // Takes classes out of the ranking: only the deals that ranked one of them among their two

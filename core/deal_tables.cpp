@@ -231,32 +231,44 @@ DealTables::Subsets DealTables::subsets(const Hand &ascending) const
         sets.suitBits[set] = bits[set] >> 16;
     }
 
-    // Every set of cards of one suit adds what flushes change to the hands containing it, and so
-    // to each hold within it, with the sign of inclusion–exclusion.
+    addFlushes(ascending, sets.rankBits, sets.worths);
+    const int whole = oneSuit(sets.suitBits[kKeepAll]) ? m_rules.oneSuitCategory(sets.rankBits[kKeepAll])
+                                                       : arrangement.category;
+    sets.whole = whole == kNoCategory ? std::nullopt : std::optional<int>(whole);
+    return sets;
+}
+
+// Every set of cards of one suit adds what flushes change to the hands containing it, and so to
+// each hold within it, with the sign of inclusion–exclusion; then each hold's wins become its worth.
+void DealTables::addFlushes(const Hand &ascending, const std::array<unsigned, kHolds> &rankBits,
+                            std::array<qint64, kHolds> &wins) const
+{
     for (int suit = 0; suit < kSuits; ++suit) {
         unsigned ofSuit = 0;
         for (int i = 0; i < kPositions; ++i)
             ofSuit |= unsigned(ascending[i].suit == suit) << i;
         for (unsigned set = ofSuit; set; set = (set - 1) & ofSuit) {
-            const qint64 change = m_flushWins[sets.rankBits[set]];
+            const qint64 change = m_flushWins[rankBits[set]];
             for (unsigned hold = set;; hold = (hold - 1) & set) {
-                sets.worths[hold] += kSet.odd[set ^ hold] ? -change : change;
+                wins[hold] += kSet.odd[set ^ hold] ? -change : change;
                 if (hold == 0)
                     break;
             }
         }
     }
-    const int whole = oneSuit(sets.suitBits[kKeepAll]) ? m_rules.oneSuitCategory(sets.rankBits[kKeepAll])
-                                                       : arrangement.category;
-    sets.whole = whole == kNoCategory ? std::nullopt : std::optional<int>(whole);
     for (unsigned hold = 0; hold < kHolds; ++hold)
-        sets.worths[hold] *= kSet.scale[hold];
-    return sets;
+        wins[hold] *= kSet.scale[hold];
 }
 
 std::array<qint64, kHolds> DealTables::scaledWorths(const Hand &ascending) const
 {
-    return subsets(ascending).worths;
+    std::array<qint64, kHolds> worths = arrangementOf(ascending).wins;
+    std::array<unsigned, kHolds> rankBits;   // bit r - 2
+    rankBits[0] = 0;
+    for (unsigned set = 1; set < kHolds; ++set)
+        rankBits[set] = rankBits[set & ~(1U << kSet.top[set])] | 1U << (ascending[kSet.top[set]].rank - kLowestRank);
+    addFlushes(ascending, rankBits, worths);
+    return worths;
 }
 
 std::array<HoldValue, kHolds> DealTables::countHolds(const Hand &dealt) const
