@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <numeric>
 
 namespace {
 
@@ -26,11 +25,6 @@ QString keptLetters(const Hand &dealt, unsigned hold)
 
 QStringList analysedHoldLines(const Hand &dealt, const HandAnalysis &analysis, const StrategyChart &chart)
 {
-    std::array<unsigned, kHolds> order;
-    std::iota(order.begin(), order.end(), 0U);
-    std::stable_sort(order.begin(), order.end(), [&](unsigned a, unsigned b) {
-        return compareWorth(analysis.holds[a], analysis.holds[b]) > 0;
-    });
     const qint64 stake = chart.rules().stake;
     struct Columns {
         QString kept, fraction, decimal, line;
@@ -38,9 +32,9 @@ QStringList analysedHoldLines(const Hand &dealt, const HandAnalysis &analysis, c
     std::vector<Columns> rows;
     qsizetype keptWidth = 0;
     qsizetype fractionWidth = 0;
-    for (unsigned hold : order) {
+    for (unsigned hold : holdsBestFirst(analysis)) {
         const HoldValue &value = analysis.holds[hold];
-        const Fraction worth = Fraction::reduced(quint64(value.totalWin), (unsigned __int128)(value.draws) * quint64(stake));
+        const Fraction worth = worthPerStake(value, stake);
         const int line = chartLineOf(chart, dealt, hold);
         rows.push_back(Columns{keptLetters(dealt, hold), QString::fromStdString(worth.text()),
                                QString::number(double(value.totalWin) / double(value.draws) / double(stake), 'f', 6),

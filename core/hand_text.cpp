@@ -1,8 +1,6 @@
 #include "core/hand_text.h"
 
-#include <QStringList>
 #include <QRegularExpression>
-#include <optional>
 
 namespace {
 
@@ -39,8 +37,9 @@ int suitOf(QChar character)
     return -1;
 }
 
-// The card a word names; nullopt when it names none.
-std::optional<Card> cardOf(QStringView word)
+} // namespace
+
+std::optional<Card> parseCard(QStringView word)
 {
     // A symbol may come with the selector that asks for its coloured picture.
     if (word.endsWith(u'\uFE0F') || word.endsWith(u'\uFE0E'))
@@ -54,12 +53,15 @@ std::optional<Card> cardOf(QStringView word)
     return Card{rank, suit};
 }
 
-} // namespace
+QStringList cardWords(QStringView text)
+{
+    static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
+    return text.toString().split(separators, Qt::SkipEmptyParts);
+}
 
 ParsedHand parseHand(QStringView text)
 {
-    static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
-    const QStringList words = text.toString().split(separators, Qt::SkipEmptyParts);
+    const QStringList words = cardWords(text);
     ParsedHand parsed;
     if (words.size() != kPositions) {
         parsed.error = words.isEmpty() ? QStringLiteral("No cards: a hand is five cards, e.g. \"JH JS 2C 7D 9S\".")
@@ -68,7 +70,7 @@ ParsedHand parseHand(QStringView text)
         return parsed;
     }
     for (int i = 0; i < kPositions; ++i) {
-        const std::optional<Card> card = cardOf(words[i]);
+        const std::optional<Card> card = parseCard(words[i]);
         if (!card) {
             parsed.error = QStringLiteral("\"%1\" is not a card: a card is a rank (2 to 10, T for ten, J, Q, K, A) "
                                           "and a suit (C, D, H, S or ♣ ♦ ♥ ♠), e.g. \"JH\".")

@@ -3,7 +3,9 @@
 #include "core/card.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
+#include <optional>
 
 // Five cards as a player types them: a rank (2 to 10, T for ten, J, Q, K, A) and a suit
 // (C, D, H, S or ♣ ♦ ♥ ♠), in either case, blanks or commas between the cards, e.g.
@@ -16,6 +18,10 @@ struct ParsedHand {
 };
 
 ParsedHand parseHand(QStringView text);
+// One card in the same letters or symbols, "jh", "10♠"; nullopt for anything else.
+std::optional<Card> parseCard(QStringView word);
+// The words of a typed text, as parseHand separates them.
+QStringList cardWords(QStringView text);
 
 // A card in the letters parseHand reads, "10H", "QS": for output that scripts read back.
 QString cardLetters(Card card);

@@ -7,6 +7,7 @@
 #include <bit>
 #include <memory>
 #include <mutex>
+#include <numeric>
 
 // Counting works by ranks first and suits second. Ignoring suits, a final hand's category
 // depends only on how often each rank appears, so the draws of one hold are walked as rank
@@ -63,6 +64,16 @@ int compareWorth(const HoldValue &a, const HoldValue &b)
     const __int128 left = __int128(a.totalWin) * b.draws;
     const __int128 right = __int128(b.totalWin) * a.draws;
     return left < right ? -1 : left > right ? 1 : 0;
+}
+
+std::array<unsigned, kHolds> holdsBestFirst(const HandAnalysis &analysis)
+{
+    std::array<unsigned, kHolds> order;
+    std::iota(order.begin(), order.end(), 0U);
+    std::stable_sort(order.begin(), order.end(), [&](unsigned a, unsigned b) {
+        return compareWorth(analysis.holds[a], analysis.holds[b]) > 0;
+    });
+    return order;
 }
 
 bool HandAnalysis::isBest(unsigned hold) const
