@@ -81,6 +81,7 @@ AnalysePage::AnalysePage(std::function<const StrategyChart &()> chart, QWidget *
     m_holds->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_holds->setSelectionMode(QAbstractItemView::SingleSelection);
     m_holds->setTabKeyNavigation(false);
+    m_holds->setWordWrap(false);
     m_holds->verticalHeader()->setVisible(false);
     m_holds->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_holds->horizontalHeader()->setStretchLastSection(true);
