@@ -56,17 +56,25 @@ constexpr std::array<int, 16> kSuitCount{0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 
 
 // The class of a hold depends on its cards alone, and of those only on their ranks, whether
 // they are of one suit and whether they are all of different suits: the classes of sets of up to
-// four cards are worked out once for each such shape and looked up after.
+// four cards are worked out once for each such shape and looked up after. Keeping all five cards
+// is a class by the hand's category alone.
 class HoldClassIds {
 public:
     explicit HoldClassIds(const DrawRules &rules, Deals &deals)
         : m_rules(rules), m_deals(deals), m_ofShape(3 * kSmallCodes, kUnknown)
     {
+        m_ofCategory.fill(kUnknown);
     }
 
     // The class id of every hold of a hand whose cards ascend; kNoClass for none.
     std::array<int, kHolds> of(const Hand &hand)
     {
+        static constexpr std::array<int, kHolds> kTop = [] {
+            std::array<int, kHolds> top{};
+            for (unsigned set = 1; set < kHolds; ++set)
+                top[set] = std::bit_width(set) - 1;
+            return top;
+        }();
         std::array<int, kHolds> ids;
         std::array<int, kHolds> code;
         std::array<unsigned, kHolds> suits;
@@ -74,22 +82,21 @@ public:
         code[0] = 0;
         suits[0] = 0;
         cards[0] = 0;
-        for (unsigned set = 1; set < kHolds; ++set) {
-            const int top = std::bit_width(set) - 1;
+        ids[0] = lookUp(hand, 0, 0);
+        for (unsigned set = 1; set < kKeepAll; ++set) {
+            const int top = kTop[set];
             const unsigned rest = set & ~(1U << top);
             code[set] = code[rest] * kCodeBase + hand[top].rank - 1;
             suits[set] = suits[rest] | 1U << hand[top].suit;
             cards[set] = cards[rest] + 1;
-        }
-        for (unsigned set = 0; set < kKeepAll; ++set) {
             const int suitCount = kSuitCount[suits[set]];
             const int shape = suitCount <= 1 ? 0 : suitCount == cards[set] ? 1 : 2;
-            qint16 &id = m_ofShape[3 * code[set] + shape];
-            if (id == kUnknown)
-                id = qint16(idOf(classifyHold(hand, set, m_rules)));
-            ids[set] = id;
+            ids[set] = lookUp(hand, set, 3 * code[set] + shape);
         }
-        ids[kKeepAll] = idOf(classifyHold(hand, kKeepAll, m_rules));
+        qint16 &whole = m_ofCategory[m_rules.category(packCards(hand, kKeepAll))];
+        if (whole == kUnknown)
+            whole = qint16(idOf(classifyHold(hand, kKeepAll, m_rules)));
+        ids[kKeepAll] = whole;
         return ids;
     }
 
@@ -97,16 +104,26 @@ public:
     {
         if (!held)
             return kNoClass;
-        const auto [found, added] = m_ids.emplace(held->key(), int(m_deals.classes.size()));
-        if (added)
-            m_deals.classes.push_back(*held);
-        return found->second;
+        const auto known = m_ids.find(held->key());
+        if (known != m_ids.end())
+            return known->second;
+        m_deals.classes.push_back(*held);
+        return m_ids.emplace(held->key(), int(m_deals.classes.size()) - 1).first->second;
     }
 
 private:
+    int lookUp(const Hand &hand, unsigned set, int shapeIndex)
+    {
+        qint16 &id = m_ofShape[shapeIndex];
+        if (id == kUnknown)
+            id = qint16(idOf(classifyHold(hand, set, m_rules)));
+        return id;
+    }
+
     const DrawRules &m_rules;
     Deals &m_deals;
     std::vector<qint16> m_ofShape;   // by 3 * rank code + suit shape
+    std::array<qint16, kCategories + 1> m_ofCategory;
     std::unordered_map<quint64, int> m_ids;
 };
 

@@ -243,11 +243,11 @@ DealTables::Subsets DealTables::subsets(const Hand &ascending) const
 void DealTables::addFlushes(const Hand &ascending, const std::array<unsigned, kHolds> &rankBits,
                             std::array<qint64, kHolds> &wins) const
 {
-    for (int suit = 0; suit < kSuits; ++suit) {
-        unsigned ofSuit = 0;
-        for (int i = 0; i < kPositions; ++i)
-            ofSuit |= unsigned(ascending[i].suit == suit) << i;
-        for (unsigned set = ofSuit; set; set = (set - 1) & ofSuit) {
+    std::array<unsigned, kSuits> ofSuit{};
+    for (int i = 0; i < kPositions; ++i)
+        ofSuit[ascending[i].suit] |= 1U << i;
+    for (unsigned cards : ofSuit) {
+        for (unsigned set = cards; set; set = (set - 1) & cards) {
             const qint64 change = m_flushWins[rankBits[set]];
             for (unsigned hold = set;; hold = (hold - 1) & set) {
                 wins[hold] += kSet.odd[set ^ hold] ? -change : change;
