@@ -39,8 +39,8 @@ struct HandAnalysis {
 // Every hold, the one worth most first; holds worth the same in ascending bit order.
 std::array<unsigned, kHolds> holdsBestFirst(const HandAnalysis &analysis);
 
-// Counts the categories of every hold and attaches the rules' wins: one hand in about two
-// microseconds, from tables made once per program for each lowest paying pair and wheel rule.
+// Counts the categories of every hold and attaches the rules' wins: one hand in about a
+// microsecond, from tables made once per program for each lowest paying pair and wheel rule.
 HandAnalysis analyseHand(const Hand &dealt, const DrawRules &rules);
 // The game's table, wins in credits at `units` bet units.
 HandAnalysis analyseHand(const Hand &dealt, const Payoff &payoff, int units);
