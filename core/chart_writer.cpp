@@ -52,7 +52,38 @@ constexpr int kCodeBase = 14;                                       // ranks as 
 constexpr int kSmallCodes = kCodeBase * kCodeBase * kCodeBase * kCodeBase;   // sets of up to four cards
 constexpr qint16 kUnknown = -2;
 constexpr qint16 kNoClass = -1;
-constexpr std::array<int, 16> kSuitCount{0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
+constexpr int kSuitings = 1 << (2 * kPositions);   // the suits of five cards, two bits each
+
+// Per set of five positions: its highest one.
+constexpr std::array<int, kHolds> kTop = [] {
+    std::array<int, kHolds> top{};
+    for (unsigned set = 1; set < kHolds; ++set)
+        top[set] = std::bit_width(set) - 1;
+    return top;
+}();
+
+// For every suiting of five cards, the shape of each set of them: 0 of one suit (or none), 1 all
+// of different suits, 2 otherwise.
+using SetShapes = std::array<quint8, kHolds>;
+const std::vector<SetShapes> &setShapes()
+{
+    static const std::vector<SetShapes> shapes = [] {
+        std::vector<SetShapes> all(kSuitings);
+        for (int suiting = 0; suiting < kSuitings; ++suiting) {
+            for (unsigned set = 0; set < kHolds; ++set) {
+                unsigned suits = 0;
+                for (int i = 0; i < kPositions; ++i) {
+                    if (set & (1U << i))
+                        suits |= 1U << ((suiting >> (2 * i)) & 3);
+                }
+                const int suitCount = std::popcount(suits);
+                all[suiting][set] = suitCount <= 1 ? 0 : suitCount == std::popcount(set) ? 1 : 2;
+            }
+        }
+        return all;
+    }();
+    return shapes;
+}
 
 // The class of a hold depends on its cards alone, and of those only on their ranks, whether
 // they are of one suit and whether they are all of different suits: the classes of sets of up to
@@ -61,7 +92,7 @@ constexpr std::array<int, 16> kSuitCount{0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 
 class HoldClassIds {
 public:
     explicit HoldClassIds(const DrawRules &rules, Deals &deals)
-        : m_rules(rules), m_deals(deals), m_ofShape(3 * kSmallCodes, kUnknown)
+        : m_rules(rules), m_deals(deals), m_shapes(setShapes()), m_ofShape(3 * kSmallCodes, kUnknown)
     {
         m_ofCategory.fill(kUnknown);
     }
@@ -69,29 +100,18 @@ public:
     // The class id of every hold of a hand whose cards ascend; kNoClass for none.
     std::array<int, kHolds> of(const Hand &hand)
     {
-        static constexpr std::array<int, kHolds> kTop = [] {
-            std::array<int, kHolds> top{};
-            for (unsigned set = 1; set < kHolds; ++set)
-                top[set] = std::bit_width(set) - 1;
-            return top;
-        }();
+        int suiting = 0;
+        for (int i = 0; i < kPositions; ++i)
+            suiting |= hand[i].suit << (2 * i);
+        const SetShapes &shapes = m_shapes[suiting];
         std::array<int, kHolds> ids;
         std::array<int, kHolds> code;
-        std::array<unsigned, kHolds> suits;
-        std::array<int, kHolds> cards;
         code[0] = 0;
-        suits[0] = 0;
-        cards[0] = 0;
         ids[0] = lookUp(hand, 0, 0);
         for (unsigned set = 1; set < kKeepAll; ++set) {
             const int top = kTop[set];
-            const unsigned rest = set & ~(1U << top);
-            code[set] = code[rest] * kCodeBase + hand[top].rank - 1;
-            suits[set] = suits[rest] | 1U << hand[top].suit;
-            cards[set] = cards[rest] + 1;
-            const int suitCount = kSuitCount[suits[set]];
-            const int shape = suitCount <= 1 ? 0 : suitCount == cards[set] ? 1 : 2;
-            ids[set] = lookUp(hand, set, 3 * code[set] + shape);
+            code[set] = code[set & ~(1U << top)] * kCodeBase + hand[top].rank - 1;
+            ids[set] = lookUp(hand, set, 3 * code[set] + shapes[set]);
         }
         qint16 &whole = m_ofCategory[m_rules.category(packCards(hand, kKeepAll))];
         if (whole == kUnknown)
@@ -122,6 +142,7 @@ private:
 
     const DrawRules &m_rules;
     Deals &m_deals;
+    const std::vector<SetShapes> &m_shapes;
     std::vector<qint16> m_ofShape;   // by 3 * rank code + suit shape
     std::array<qint16, kCategories + 1> m_ofCategory;
     std::unordered_map<quint64, int> m_ids;
@@ -142,7 +163,10 @@ Deals collect(const DrawRules &rules)
         const size_t first = deals.offers.size();
         deals.weights.push_back(weight);
         deals.firstOffer.push_back(int(first));
-        deals.bestWon += Wins(weight) * *std::max_element(worths.begin(), worths.end());
+        qint64 best = worths[0];
+        for (qint64 worth : worths)
+            best = std::max(best, worth);
+        deals.bestWon += Wins(weight) * best;
         offerOfClass.resize(deals.classes.size(), -1);
         for (unsigned set = 0; set < kHolds; ++set) {
             const int id = ids[set];
