@@ -19,9 +19,23 @@ namespace {
 
 using Wins = __int128;
 
-struct Offer {
-    int id;         // the class
-    qint64 worth;   // scaledWorth of its hold
+// A class a deal offers and the scaledWorth of its hold, in one word (the worth above the class)
+// so that the ranking's per-deal tables stay small. Worths are below 2^53 (kMostWin times
+// kWorthScale); classes are counted in hundreds.
+class Offer {
+public:
+    static constexpr int kIdBits = 11;
+    static constexpr quint64 kNone = (quint64(1) << kIdBits) - 1;
+
+    Offer() = default;
+    Offer(int id, qint64 worth) : m_bits(quint64(worth) << kIdBits | quint64(id)) {}
+
+    int id() const { return (m_bits & kNone) == kNone ? -1 : int(m_bits & kNone); }
+    qint64 worth() const { return qint64(m_bits >> kIdBits); }
+    void setWorth(qint64 worth) { m_bits = quint64(worth) << kIdBits | (m_bits & kNone); }
+
+private:
+    quint64 m_bits = kNone;   // no class
 };
 
 // A deal offering a class, with what it stands for, so that weighing a class's places reads its
@@ -128,6 +142,7 @@ public:
         if (known != m_ids.end())
             return known->second;
         m_deals.classes.push_back(*held);
+        Q_ASSERT(m_deals.classes.size() < Offer::kNone);
         return m_ids.emplace(held->key(), int(m_deals.classes.size()) - 1).first->second;
     }
 
@@ -174,14 +189,14 @@ Deals collect(const DrawRules &rules)
                 continue;
             // Of two holds of one class the later, higher one is the one kept.
             if (offerOfClass[id] >= 0) {
-                deals.offers[offerOfClass[id]].worth = worths[set];
+                deals.offers[offerOfClass[id]].setWorth(worths[set]);
             } else {
                 offerOfClass[id] = int(deals.offers.size());
                 deals.offers.push_back(Offer{id, worths[set]});
             }
         }
         for (size_t i = first; i < deals.offers.size(); ++i)
-            offerOfClass[deals.offers[i].id] = -1;
+            offerOfClass[deals.offers[i].id()] = -1;
     });
     deals.firstOffer.push_back(int(deals.offers.size()));
     deals.drawFive = classIds.idOf(HoldClass{});
@@ -190,14 +205,14 @@ Deals collect(const DrawRules &rules)
     const int classes = int(deals.classes.size());
     deals.firstOffering.assign(classes + 1, 0);
     for (const Offer &offer : deals.offers)
-        ++deals.firstOffering[offer.id + 1];
+        ++deals.firstOffering[offer.id() + 1];
     std::partial_sum(deals.firstOffering.begin(), deals.firstOffering.end(), deals.firstOffering.begin());
     std::vector<int> next(deals.firstOffering.begin(), deals.firstOffering.end() - 1);
     deals.offerings.resize(deals.offers.size());
     for (int deal = 0; deal < int(deals.weights.size()); ++deal) {
         for (int i = deals.firstOffer[deal]; i < deals.firstOffer[deal + 1]; ++i) {
             const Offer &offer = deals.offers[i];
-            deals.offerings[next[offer.id]++] = Offering{offer.worth, deal, int(deals.weights[deal])};
+            deals.offerings[next[offer.id()]++] = Offering{offer.worth(), deal, int(deals.weights[deal])};
         }
     }
     return deals;
@@ -212,8 +227,8 @@ public:
         std::vector<Wins> weight(deals.classes.size());
         for (size_t deal = 0; deal < deals.weights.size(); ++deal) {
             for (int i = deals.firstOffer[deal]; i < deals.firstOffer[deal + 1]; ++i) {
-                sum[deals.offers[i].id] += Wins(deals.weights[deal]) * deals.offers[i].worth;
-                weight[deals.offers[i].id] += deals.weights[deal];
+                sum[deals.offers[i].id()] += Wins(deals.weights[deal]) * deals.offers[i].worth();
+                weight[deals.offers[i].id()] += deals.weights[deal];
             }
         }
         for (int id = 0; id < int(deals.classes.size()); ++id) {
@@ -236,7 +251,7 @@ public:
     {
         Wins total = 0;
         for (size_t deal = 0; deal < m_deals.weights.size(); ++deal)
-            total += Wins(m_deals.weights[deal]) * taken(int(deal), -1).worth;
+            total += Wins(m_deals.weights[deal]) * taken(int(deal), -1).worth();
         return total;
     }
 
@@ -283,7 +298,7 @@ public:
     {
         std::vector<bool> used(m_deals.classes.size());
         for (size_t deal = 0; deal < m_deals.weights.size(); ++deal)
-            used[taken(int(deal), -1).id] = true;
+            used[taken(int(deal), -1).id()] = true;
         std::vector<int> unused;
         std::copy_if(m_order.begin(), m_order.end(), std::back_inserter(unused), [&](int id) { return !used[id]; });
         if (!unused.empty())
@@ -317,13 +332,13 @@ private:
         Ranked ranked;
         for (int i = m_deals.firstOffer[deal]; i < m_deals.firstOffer[deal + 1]; ++i) {
             const Offer &offer = m_deals.offers[i];
-            const int place = m_place[offer.id];
+            const int place = m_place[offer.id()];
             if (place < 0)
                 continue;
-            if (ranked.first.id < 0 || place < m_place[ranked.first.id]) {
+            if (ranked.first.id() < 0 || place < m_place[ranked.first.id()]) {
                 ranked.second = ranked.first;
                 ranked.first = offer;
-            } else if (ranked.second.id < 0 || place < m_place[ranked.second.id]) {
+            } else if (ranked.second.id() < 0 || place < m_place[ranked.second.id()]) {
                 ranked.second = offer;
             }
         }
@@ -342,7 +357,7 @@ private:
     Offer taken(int deal, int skip) const
     {
         const Ranked &ranked = m_ranked[deal];
-        return ranked.first.id == skip ? ranked.second : ranked.first;
+        return ranked.first.id() == skip ? ranked.second : ranked.first;
     }
 
     bool moveToBest(int id)
@@ -354,10 +369,10 @@ private:
         gainAt.assign(m_order.size(), 0);
         for (const Offering &offering : m_deals.offering(id)) {
             const Offer other = taken(offering.deal, id);
-            if (other.id < 0)
+            if (other.id() < 0)
                 continue;   // takes `id` wherever it stands
-            const int place = m_place[other.id] - (m_place[other.id] > from);
-            gainAt[place] += offering.weight * (offering.worth - other.worth);   // within 64 bits
+            const int place = m_place[other.id()] - (m_place[other.id()] > from);
+            gainAt[place] += offering.weight * (offering.worth - other.worth());   // within 64 bits
         }
         // Placing `id` at q, before what is now at q (or last).
         Wins gain = 0;
@@ -387,8 +402,8 @@ private:
         std::vector<Wins> losses(m_deals.classes.size());
         for (size_t deal = 0; deal < m_ranked.size(); ++deal) {
             const Ranked &ranked = m_ranked[deal];
-            if (ranked.second.id >= 0)
-                losses[ranked.first.id] += m_deals.weights[deal] * (ranked.first.worth - ranked.second.worth);
+            if (ranked.second.id() >= 0)
+                losses[ranked.first.id()] += m_deals.weights[deal] * (ranked.first.worth() - ranked.second.worth());
         }
         return losses;
     }
@@ -404,7 +419,7 @@ private:
         renumber();
         for (int deal = 0; deal < int(m_ranked.size()); ++deal) {
             const Ranked &ranked = m_ranked[deal];
-            if ((ranked.first.id >= 0 && removed[ranked.first.id]) || (ranked.second.id >= 0 && removed[ranked.second.id]))
+            if ((ranked.first.id() >= 0 && removed[ranked.first.id()]) || (ranked.second.id() >= 0 && removed[ranked.second.id()]))
                 rankOffers(deal);
         }
     }
@@ -428,8 +443,8 @@ private:
     std::vector<int> m_place;   // per class id, its place in m_order; -1 when dropped
     // Per deal, its two offers ranked highest; of id -1 where there are fewer.
     struct Ranked {
-        Offer first{-1, 0};
-        Offer second{-1, 0};
+        Offer first;
+        Offer second;
     };
     std::vector<Ranked> m_ranked;
     std::vector<Wins> m_gainAt;   // moveToBest's, kept to spare an allocation per class
