@@ -39,12 +39,19 @@ private:
 };
 
 // A deal offering a class, with what it stands for, so that weighing a class's places reads its
-// deals in order.
+// deals in order; twelve bytes (a deal stands for at most 24 deals).
+#pragma pack(push, 4)
 struct Offering {
-    qint64 worth;   // of the class's hold in this deal
-    int deal;
-    int weight;
+    qint64 worth;       // of the class's hold in this deal
+    quint32 dealBits;   // the deal, above five bits of its weight
+
+    Offering(qint64 worthOfHold, int deal, int weight) : worth(worthOfHold), dealBits(quint32(deal) << 5 | quint32(weight)) {}
+    Offering() = default;
+    int deal() const { return int(dealBits >> 5); }
+    int weight() const { return int(dealBits & 31); }
 };
+#pragma pack(pop)
+static_assert(sizeof(Offering) == 12);
 
 struct Deals {
     std::vector<HoldClass> classes;   // by id
@@ -350,7 +357,7 @@ private:
     {
         renumber();
         for (const Offering &offering : m_deals.offering(id))
-            rankOffers(offering.deal);
+            rankOffers(offering.deal());
     }
 
     // The offer a deal takes, passing over class `skip`; of id -1 when it offers no other.
@@ -368,11 +375,11 @@ private:
         std::vector<Wins> &gainAt = m_gainAt;
         gainAt.assign(m_order.size(), 0);
         for (const Offering &offering : m_deals.offering(id)) {
-            const Offer other = taken(offering.deal, id);
+            const Offer other = taken(offering.deal(), id);
             if (other.id() < 0)
                 continue;   // takes `id` wherever it stands
             const int place = m_place[other.id()] - (m_place[other.id()] > from);
-            gainAt[place] += offering.weight * (offering.worth - other.worth());   // within 64 bits
+            gainAt[place] += offering.weight() * (offering.worth - other.worth());   // within 64 bits
         }
         // Placing `id` at q, before what is now at q (or last).
         Wins gain = 0;
