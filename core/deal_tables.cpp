@@ -231,7 +231,7 @@ DealTables::Subsets DealTables::subsets(const Hand &ascending) const
         sets.suitBits[set] = bits[set] >> 16;
     }
 
-    addFlushes(ascending, sets.rankBits, sets.worths);
+    addFlushes(ascending, sets.worths);
     const int whole = oneSuit(sets.suitBits[kKeepAll]) ? m_rules.oneSuitCategory(sets.rankBits[kKeepAll])
                                                        : arrangement.category;
     sets.whole = whole == kNoCategory ? std::nullopt : std::optional<int>(whole);
@@ -240,14 +240,18 @@ DealTables::Subsets DealTables::subsets(const Hand &ascending) const
 
 // Every set of cards of one suit adds what flushes change to the hands containing it, and so to
 // each hold within it, with the sign of inclusion–exclusion; then each hold's wins become its worth.
-void DealTables::addFlushes(const Hand &ascending, const std::array<unsigned, kHolds> &rankBits,
-                            std::array<qint64, kHolds> &wins) const
+void DealTables::addFlushes(const Hand &ascending, std::array<qint64, kHolds> &wins) const
 {
     std::array<unsigned, kSuits> ofSuit{};
     for (int i = 0; i < kPositions; ++i)
         ofSuit[ascending[i].suit] |= 1U << i;
+    std::array<unsigned, kHolds> rankBits;   // bit r - 2, of the sets of one suit
+    rankBits[0] = 0;
     for (unsigned cards : ofSuit) {
-        for (unsigned set = cards; set; set = (set - 1) & cards) {
+        // The sets of these cards in ascending order, so each comes after itself without its
+        // lowest card.
+        for (unsigned set = cards & (0U - cards); set; set = (set - cards) & cards) {
+            rankBits[set] = rankBits[set & (set - 1)] | 1U << (ascending[std::countr_zero(set)].rank - kLowestRank);
             const qint64 change = m_flushWins[rankBits[set]];
             for (unsigned hold = set;; hold = (hold - 1) & set) {
                 wins[hold] += kSet.odd[set ^ hold] ? -change : change;
@@ -263,11 +267,7 @@ void DealTables::addFlushes(const Hand &ascending, const std::array<unsigned, kH
 std::array<qint64, kHolds> DealTables::scaledWorths(const Hand &ascending) const
 {
     std::array<qint64, kHolds> worths = arrangementOf(ascending).wins;
-    std::array<unsigned, kHolds> rankBits;   // bit r - 2
-    rankBits[0] = 0;
-    for (unsigned set = 1; set < kHolds; ++set)
-        rankBits[set] = rankBits[set & ~(1U << kSet.top[set])] | 1U << (ascending[kSet.top[set]].rank - kLowestRank);
-    addFlushes(ascending, rankBits, worths);
+    addFlushes(ascending, worths);
     return worths;
 }
 

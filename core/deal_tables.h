@@ -48,9 +48,8 @@ private:
     Subsets subsets(const Hand &ascending) const;
     const RankArrangement &arrangementOf(const Hand &ascending) const;
     // Adds what flushes change to the wins of every hold, as if no flush could be made, and
-    // scales them to worths; `rankBits`: of every set of the cards.
-    void addFlushes(const Hand &ascending, const std::array<unsigned, kHolds> &rankBits,
-                    std::array<qint64, kHolds> &wins) const;
+    // scales them to worths.
+    void addFlushes(const Hand &ascending, std::array<qint64, kHolds> &wins) const;
     void addRankPattern(const std::array<int, 13> &pattern);
     void addFlushRanks(unsigned rankBits);
     void addArrangement(const std::array<int, 13> &pattern);
