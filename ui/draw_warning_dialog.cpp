@@ -1,5 +1,7 @@
 #include "ui/draw_warning_dialog.h"
 
+#include "ui/dialog_look.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -14,6 +16,7 @@ bool askDrawAnyway(QWidget *parent, const QString &warning)
     draw->setObjectName(QStringLiteral("CoachDrawAnyway"));
     box.setDefaultButton(change);
     box.setEscapeButton(change);
+    giveGameLook(box);
     box.exec();
     return box.clickedButton() == draw;
 }
