@@ -113,8 +113,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
             option = findLong(QStringView(argument).mid(2, equals < 0 ? -1 : equals - 2));
             if (equals >= 0)
                 value = argument.mid(equals + 1);
-        } else if (argument.size() == 2 && argument[0] == QLatin1Char('-')) {
-            option = findShort(argument[1]);
+        } else if (argument.size() > 1 && argument[0] == QLatin1Char('-')) {
+            option = argument.size() == 2 ? findShort(argument[1]) : nullptr;
         } else {
             line.error = QStringLiteral("unexpected argument %1").arg(quoted(argument));
             break;
