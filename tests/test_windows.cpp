@@ -307,18 +307,22 @@ void TestWindows::dialogsLookLikeTheGameAndEscapeCancels()
     QFETCH(Dialog, dialog);
     const QImage gameIcon = Picture::windowIcon().pixmap(32).toImage();
     QImage icon;
+    QString family;
     QList<bool> plainBold;
     QTimer::singleShot(0, [&] {
         QWidget *box = QApplication::activeModalWidget();
         if (!box)
             return;
         icon = box->windowIcon().pixmap(32).toImage();
+        family = QFontInfo(box->font()).family();
         for (QAbstractButton *button : box->findChildren<QAbstractButton *>())
-            plainBold.append(button->icon().isNull() && button->font().bold());
+            plainBold.append(button->icon().isNull() && button->font().bold()
+                             && QFontInfo(button->font()).family() == QFontInfo(box->font()).family());
         QTest::keyClick(box, Qt::Key_Escape);
     });
     QVERIFY(openAndCancelled(dialog));
     QCOMPARE(icon, gameIcon);
+    QCOMPARE(family, QFontInfo(arial(9.75)).family());
     QVERIFY(!plainBold.isEmpty());
     QVERIFY(!plainBold.contains(false));
 }

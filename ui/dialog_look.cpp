@@ -9,6 +9,7 @@
 void giveGameLook(QDialog &dialog)
 {
     dialog.setWindowIcon(Picture::windowIcon());
+    dialog.setFont(arial(9.75, false));
     for (QAbstractButton *button : dialog.findChildren<QAbstractButton *>()) {
         button->setIcon(QIcon());
         button->setFont(arial(9.75));
