@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -18,7 +19,9 @@ struct Option {
     Value value;
     QString valueName;
     QString help;
-    std::function<void(CommandLine &, const QString &value)> take;
+    // Stores what the option asks for; `value` is empty only for an option without a value or
+    // an optional value not given.
+    std::function<void(CommandLine &, const std::optional<QString> &value)> take;
 };
 
 const QList<Option> &options()
@@ -26,22 +29,22 @@ const QList<Option> &options()
     static const QList<Option> table = {
         {u'h', QStringLiteral("help"), Value::None, {},
          QStringLiteral("Show this help and leave."),
-         [](CommandLine &line, const QString &) { line.showHelp = true; }},
+         [](CommandLine &line, const std::optional<QString> &) { line.showHelp = true; }},
         {u'v', QStringLiteral("version"), Value::None, {},
          QStringLiteral("Show the version and leave."),
-         [](CommandLine &line, const QString &) { line.showVersion = true; }},
+         [](CommandLine &line, const std::optional<QString> &) { line.showVersion = true; }},
         {{}, QStringLiteral("coach"), Value::None, {},
          QStringLiteral("Show a coach beside the game: after each draw what every hold was worth "
                         "and why, the strategy chart, the session's mistakes, and on request a "
                         "warning before the draw."),
-         [](CommandLine &line, const QString &) { line.coach = true; }},
+         [](CommandLine &line, const std::optional<QString> &) { line.coach = true; }},
         {{}, QStringLiteral("data-folder"), Value::Optional, QStringLiteral("FOLDER"),
          QStringLiteral("Keep hi.dat and cfg.dat in FOLDER, or without FOLDER in the player's data "
                         "folder ($XDG_DATA_HOME/quintdraw), instead of the current folder. The "
                         "folder is made if missing."),
-         [](CommandLine &line, const QString &value) {
+         [](CommandLine &line, const std::optional<QString> &value) {
              line.useDataFolder = true;
-             line.dataFolder = value.isNull() ? QString() : QDir::current().absoluteFilePath(value);
+             line.dataFolder = value ? QDir::current().absoluteFilePath(*value) : QString();
          }},
     };
     return table;
@@ -107,12 +110,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
     for (qsizetype i = 0; i < arguments.size() && line.error.isEmpty(); ++i) {
         const QString &argument = arguments[i];
         const Option *option = nullptr;
-        QString value;   // null: none given
+        std::optional<QString> value;
         if (argument.startsWith(QLatin1String("--")) && argument.size() > 2) {
             const qsizetype equals = argument.indexOf(QLatin1Char('='));
             option = findLong(QStringView(argument).mid(2, equals < 0 ? -1 : equals - 2));
             if (equals >= 0)
-                value = argument.mid(equals + 1);
+                value = argument.sliced(equals + 1);
         } else if (argument.size() > 1 && argument[0] == QLatin1Char('-')) {
             option = argument.size() == 2 ? findShort(argument[1]) : nullptr;
         } else {
@@ -123,15 +126,15 @@ CommandLine parseCommandLine(const QStringList &arguments)
             line.error = QStringLiteral("unknown option %1").arg(quoted(argument));
             break;
         }
-        if (option->value == Value::Required && value.isNull()) {
+        if (option->value == Value::Required && !value) {
             if (i + 1 < arguments.size())
                 value = arguments[++i];
             else
                 line.error = QStringLiteral("%1 needs a %2").arg(quoted(argument), option->valueName);
-        } else if (option->value == Value::None && !value.isNull()) {
+        } else if (option->value == Value::None && value) {
             line.error = QStringLiteral("%1 takes no value").arg(quoted(QStringLiteral("--") + option->name));
         }
-        if (!value.isNull() && value.isEmpty())
+        if (value && value->isEmpty())
             line.error = QStringLiteral("%1 needs a %2").arg(quoted(argument), option->valueName);
         if (line.error.isEmpty())
             option->take(line, value);
