@@ -13,15 +13,17 @@ enum class Value {
     Required,   // --name=VALUE or --name VALUE
 };
 
+// What followed the option's name: nothing, or a value (which may be empty).
+using Given = std::optional<QString>;
+
 struct Option {
     QChar shortName;   // null: none
     QString name;
     Value value;
     QString valueName;
     QString help;
-    // Stores what the option asks for; `value` is empty only for an option without a value or
-    // an optional value not given.
-    std::function<void(CommandLine &, const std::optional<QString> &value)> take;
+    // Stores what the option asks for.
+    std::function<void(CommandLine &, const Given &value)> take;
 };
 
 const QList<Option> &options()
@@ -29,20 +31,20 @@ const QList<Option> &options()
     static const QList<Option> table = {
         {u'h', QStringLiteral("help"), Value::None, {},
          QStringLiteral("Show this help and leave."),
-         [](CommandLine &line, const std::optional<QString> &) { line.showHelp = true; }},
+         [](CommandLine &line, const Given &) { line.showHelp = true; }},
         {u'v', QStringLiteral("version"), Value::None, {},
          QStringLiteral("Show the version and leave."),
-         [](CommandLine &line, const std::optional<QString> &) { line.showVersion = true; }},
+         [](CommandLine &line, const Given &) { line.showVersion = true; }},
         {{}, QStringLiteral("coach"), Value::None, {},
          QStringLiteral("Show a coach beside the game: after each draw what every hold was worth "
                         "and why, the strategy chart, the session's mistakes, and on request a "
                         "warning before the draw."),
-         [](CommandLine &line, const std::optional<QString> &) { line.coach = true; }},
+         [](CommandLine &line, const Given &) { line.coach = true; }},
         {{}, QStringLiteral("data-folder"), Value::Optional, QStringLiteral("FOLDER"),
          QStringLiteral("Keep hi.dat and cfg.dat in FOLDER, or without FOLDER in the player's data "
                         "folder ($XDG_DATA_HOME/quintdraw), instead of the current folder. The "
                         "folder is made if missing."),
-         [](CommandLine &line, const std::optional<QString> &value) {
+         [](CommandLine &line, const Given &value) {
              line.useDataFolder = true;
              line.dataFolder = value ? QDir::current().absoluteFilePath(*value) : QString();
          }},
@@ -110,7 +112,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     for (qsizetype i = 0; i < arguments.size() && line.error.isEmpty(); ++i) {
         const QString &argument = arguments[i];
         const Option *option = nullptr;
-        std::optional<QString> value;
+        Given value;
         if (argument.startsWith(QLatin1String("--")) && argument.size() > 2) {
             const qsizetype equals = argument.indexOf(QLatin1Char('='));
             option = findLong(QStringView(argument).mid(2, equals < 0 ? -1 : equals - 2));
