@@ -45,10 +45,9 @@ for file in /usr/bin/quintdraw /usr/share/applications/io.github.quintdraw.Quint
             /usr/share/metainfo/io.github.quintdraw.quintdraw.metainfo.xml /usr/share/man/man6/quintdraw.6.gz; do
     grep -qx "$file" <<<"$listed" || { echo "FAIL: the package lacks $file" >&2; exit 1; }
 done
-# The installed program answers without a display, and man finds its page.
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM quintdraw --version | grep -qx "quintdraw [0-9.]*" \
-    || { echo "FAIL: the installed quintdraw --version" >&2; exit 1; }
-man -w quintdraw | grep -q '/man6/quintdraw\.6' || { echo "FAIL: man does not find quintdraw(6)" >&2; exit 1; }
+# The installed program answers without a display.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM quintdraw --version)
+[[ $version =~ ^quintdraw\ [0-9.]+$ ]] || { echo "FAIL: the installed quintdraw --version said: $version" >&2; exit 1; }
 # Started as the menu starts it, the game must still be running after 3 s, in its data folder.
 status=0
 (cd / && HOME=$home XDG_DATA_HOME='' timeout 3 quintdraw --data-folder) || status=$?
