@@ -2,6 +2,8 @@
 #include "support/test_game.h"
 #include "ui/coach_placement.h"
 #include "ui/coach_window.h"
+#include "ui/game_tab.h"
+#include "ui/table_in_sight.h"
 #include "ui/picture_box.h"
 
 #include <QAbstractButton>
@@ -11,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -32,6 +35,15 @@ struct WarningAnswer {
     QString said;
 };
 
+// Where a frame lies against the main window's.
+QString sideOf(const QRect &placed, const QRect &mainFrame)
+{
+    return placed.intersects(mainFrame)          ? "over"
+           : placed.left() > mainFrame.right()   ? "right"
+           : placed.right() < mainFrame.left()   ? "left"
+                                                 : "below";
+}
+
 QString line(CoachWindow *window, const char *name)
 {
     return window->findChild<QLabel *>(QLatin1String(name))->text();
@@ -46,6 +58,8 @@ private slots:
     void speaksOnlyAfterTheDraw();
     void liesOnTheScreen_data();
     void liesOnTheScreen();
+    void keepsTheTableInSight_data();
+    void keepsTheTableInSight();
     void warnsBeforeADrawToAWorseHold_data();
     void warnsBeforeADrawToAWorseHold();
     void listsTheSessionsMistakesLargestFirst();
@@ -145,15 +159,76 @@ void TestCoach::liesOnTheScreen()
     QFETCH(QString, side);
     // A panel of 30 device pixels at the top.
     const QRect available(0, int(30 / scale), int(screen.width() / scale), int((screen.height() - 30) / scale));
-    const QRect placed = placeCoach(mainFrame, coachFrame, available);
+    const QRect placed = placeCoach(mainFrame, {coachFrame, coachFrame, coachFrame}, {}, available);
     QVERIFY2(available.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(placed.x()).arg(placed.y())
                                                          .arg(placed.width()).arg(placed.height())));
     QCOMPARE(placed.size(), coachFrame.boundedTo(available.size()));
-    const QString found = placed.intersects(mainFrame)          ? "over"
-                          : placed.left() > mainFrame.right()   ? "right"
-                          : placed.right() < mainFrame.left()   ? "left"
-                                                                : "below";
-    QCOMPARE(found, side);
+    QCOMPARE(sideOf(placed, mainFrame), side);
+}
+
+void TestCoach::keepsTheTableInSight_data()
+{
+    QTest::addColumn<QSize>("screen");        // device pixels
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<QSize>("warning");       // a warning's frame; none: the coach's own sizes
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QString>("side");
+    QTest::addColumn<bool>("inSight");        // the stake, hand name, win, balance, menu and tabs too
+    const QSize none;
+    QTest::newRow("1280x1024 at scale 2: compact, below the win") << QSize(1280, 1024) << 2.0 << none << "compact" << "over" << true;
+    QTest::newRow("1024x768: full, beside") << QSize(1024, 768) << 1.0 << none << "full" << "right" << true;
+    QTest::newRow("1920x1080: full, beside") << QSize(1920, 1080) << 1.0 << none << "full" << "right" << true;
+    QTest::newRow("3840x2160 at scale 2: full, beside") << QSize(3840, 2160) << 2.0 << none << "full" << "right" << true;
+    QTest::newRow("1024x768 at scale 2, the game itself cut off: compact, over the balance")
+        << QSize(1024, 768) << 2.0 << none << "compact" << "over" << false;
+    QTest::newRow("the warning at scale 2: between the cards and the buttons")
+        << QSize(1280, 1024) << 2.0 << QSize(506, 153) << "full" << "over" << false;
+    QTest::newRow("the warning on 1024x768: beside") << QSize(1024, 768) << 1.0 << QSize(506, 153) << "full" << "right" << true;
+    QTest::newRow("a warning wider than the room beside: below")
+        << QSize(1024, 768) << 1.0 << QSize(700, 250) << "full" << "below" << true;
+}
+
+void TestCoach::keepsTheTableInSight()
+{
+    QFETCH(QSize, screen);
+    QFETCH(qreal, scale);
+    QFETCH(QSize, warning);
+    QFETCH(QString, layout);
+    QFETCH(QString, side);
+    QFETCH(bool, inSight);
+    TestGame test;
+    auto *coach = new Coach(test.game);
+    const MainWindow &main = test.game.mainWindow();
+    main.windowHandle()->setFramePosition(QPoint(3, 5));
+    const QMargins frame(1, 10, 1, 3);
+    const QRect mainFrame = main.geometry().marginsAdded(frame);
+    const TableInSight table = tableInSight(*main.gameTab());
+    QCOMPARE(table.keepClear.size(), 4);   // the cards, both buttons, the stakes
+    QCOMPARE(table.ratherClear.size(), 3);
+    const CoachSizes sizes = warning.isValid() ? CoachSizes{warning, warning, warning}
+                                               : coach->window()->layoutSizes().grownBy(frame);
+    const QRect available(QPoint(0, 0), screen / scale);
+
+    const QRect placed = placeCoach(mainFrame, sizes, table, available);
+    const QString where = QStringLiteral("%1,%2 %3x%4").arg(placed.x()).arg(placed.y()).arg(placed.width()).arg(placed.height());
+    QVERIFY2(available.contains(placed), qPrintable(where));
+    for (const QRect &control : table.keepClear)
+        QVERIFY2(!placed.intersects(control), qPrintable(where));
+    for (const QRect &control : table.ratherClear) {
+        if (inSight)
+            QVERIFY2(!placed.intersects(control), qPrintable(where));
+    }
+    QCOMPARE(holdsFullLayout(placed.size(), sizes) ? "full" : "compact", layout);
+    QVERIFY(placed.width() >= sizes.compactLeast.width() && placed.height() >= sizes.compactLeast.height());
+    QVERIFY(placed.width() <= sizes.full.width() && placed.height() <= sizes.full.height());
+    QCOMPARE(sideOf(placed, mainFrame), side);
+
+    // The window given that room shows the verdict above the rest only when it is compact.
+    if (!warning.isValid()) {
+        coach->window()->resize(placed.size().shrunkBy(frame));
+        QCOMPARE(coach->window()->findChild<QLabel *>(QStringLiteral("CoachSummary"))->isVisibleTo(coach->window()),
+                 layout == "compact");
+    }
 }
 
 void TestCoach::warnsBeforeADrawToAWorseHold_data()
