@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
@@ -235,11 +236,17 @@ bool CoachWindow::warnsBeforeDraw() const
 CoachSizes CoachWindow::layoutSizes() const
 {
     const QWidget *body = m_body->widget();
+    // A scroll area wishes for a few lines only; the last hand's page wishes for its whole width.
+    QSize full = body->sizeHint();
+    if (const auto *lastHand = qobject_cast<const QScrollArea *>(m_pages->widget(0))) {
+        full.rwidth() += qMax(0, lastHand->widget()->sizeHint().width() + lastHand->verticalScrollBar()->sizeHint().width()
+                                     - lastHand->sizeHint().width());
+    }
     // The compact layout: the verdict's two lines and a few lines of the rest, some words wide.
     const QFontMetrics metrics = fontMetrics();
     const QSize compact(metrics.averageCharWidth() * 48,
                         m_summary->maximumHeight() + qMax(metrics.lineSpacing() * 4, m_body->minimumSizeHint().height()));
-    return {body->sizeHint(), body->minimumSizeHint(), compact};
+    return {full, body->minimumSizeHint(), compact};
 }
 
 void CoachWindow::resizeEvent(QResizeEvent *event)
