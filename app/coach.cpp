@@ -66,7 +66,7 @@ bool Coach::eventFilter(QObject *watched, QEvent *event)
         QTimer::singleShot(200, this, &Coach::open);
     // On a small screen the compact coach lies over a part of the main window: it stays in sight
     // when the game is active again.
-    if (watched == &m_game.mainWindow() && event->type() == QEvent::WindowActivate && m_window->isVisible()
+    if (watched == &m_game.mainWindow() && event->type() == QEvent::WindowActivate && m_window && m_window->isVisible()
         && m_window->frameGeometry().intersects(m_game.mainWindow().frameGeometry()))
         m_window->raise();
     return QObject::eventFilter(watched, event);
