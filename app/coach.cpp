@@ -131,6 +131,7 @@ void Coach::switchToCoach()
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
+    m_window->bringPagesIntoView();
 }
 
 void Coach::switchToGame()

@@ -249,6 +249,12 @@ CoachSizes CoachWindow::layoutSizes() const
     return {full, body->minimumSizeHint(), compact};
 }
 
+void CoachWindow::bringPagesIntoView()
+{
+    if (m_summary->isVisible())
+        m_body->verticalScrollBar()->setValue(m_pages->y());
+}
+
 void CoachWindow::resizeEvent(QResizeEvent *event)
 {
     const QSize least = m_body->widget()->minimumSizeHint();

@@ -49,6 +49,8 @@ public:
     // The sizes of the window's two layouts, without the window system's frame. Given less than
     // the full layout needs, the window shows the last verdict on top and scrolls the rest.
     CoachSizes layoutSizes() const;
+    // The player came here by F6: in the compact layout, the pages' tabs scroll into view.
+    void bringPagesIntoView();
     QTabWidget *pages() const { return m_pages; }
 
 signals:
