@@ -3,8 +3,8 @@
 #include "ui/coach_placement.h"
 #include "ui/coach_window.h"
 #include "ui/game_tab.h"
-#include "ui/table_in_sight.h"
 #include "ui/picture_box.h"
+#include "ui/table_in_sight.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -173,19 +173,23 @@ void TestCoach::keepsTheTableInSight_data()
     QTest::addColumn<QSize>("warning");       // a warning's frame; none: the coach's own sizes
     QTest::addColumn<QString>("layout");
     QTest::addColumn<QString>("side");
-    QTest::addColumn<bool>("inSight");        // the stake, hand name, win, balance, menu and tabs too
+    // "all": the stake, hand name, win, balance, menu and tabs too; "table": the cards, buttons
+    // and stakes; "least": no room anywhere, less of them covered than over the main window.
+    QTest::addColumn<QString>("inSight");
     const QSize none;
-    QTest::newRow("1280x1024 at scale 2: compact, below the win") << QSize(1280, 1024) << 2.0 << none << "compact" << "over" << true;
-    QTest::newRow("1024x768: full, beside") << QSize(1024, 768) << 1.0 << none << "full" << "right" << true;
-    QTest::newRow("1920x1080: full, beside") << QSize(1920, 1080) << 1.0 << none << "full" << "right" << true;
-    QTest::newRow("3840x2160 at scale 2: full, beside") << QSize(3840, 2160) << 2.0 << none << "full" << "right" << true;
+    QTest::newRow("1280x1024 at scale 2: compact, below the win") << QSize(1280, 1024) << 2.0 << none << "compact" << "over" << "all";
+    QTest::newRow("1024x768: full, beside") << QSize(1024, 768) << 1.0 << none << "full" << "right" << "all";
+    QTest::newRow("1920x1080: full, beside") << QSize(1920, 1080) << 1.0 << none << "full" << "right" << "all";
+    QTest::newRow("3840x2160 at scale 2: full, beside") << QSize(3840, 2160) << 2.0 << none << "full" << "right" << "all";
     QTest::newRow("1024x768 at scale 2, the game itself cut off: compact, over the balance")
-        << QSize(1024, 768) << 2.0 << none << "compact" << "over" << false;
+        << QSize(1024, 768) << 2.0 << none << "compact" << "over" << "table";
     QTest::newRow("the warning at scale 2: between the cards and the buttons")
-        << QSize(1280, 1024) << 2.0 << QSize(506, 153) << "full" << "over" << false;
-    QTest::newRow("the warning on 1024x768: beside") << QSize(1024, 768) << 1.0 << QSize(506, 153) << "full" << "right" << true;
+        << QSize(1280, 1024) << 2.0 << QSize(506, 153) << "full" << "over" << "table";
+    QTest::newRow("the warning on 1024x768: beside") << QSize(1024, 768) << 1.0 << QSize(506, 153) << "full" << "right" << "all";
     QTest::newRow("a warning wider than the room beside: below")
-        << QSize(1024, 768) << 1.0 << QSize(700, 250) << "full" << "below" << true;
+        << QSize(1024, 768) << 1.0 << QSize(700, 250) << "full" << "below" << "all";
+    QTest::newRow("a warning taller than any room: over the least of the table")
+        << QSize(1280, 1024) << 2.0 << QSize(600, 300) << "full" << "over" << "least";
 }
 
 void TestCoach::keepsTheTableInSight()
@@ -195,7 +199,7 @@ void TestCoach::keepsTheTableInSight()
     QFETCH(QSize, warning);
     QFETCH(QString, layout);
     QFETCH(QString, side);
-    QFETCH(bool, inSight);
+    QFETCH(QString, inSight);
     TestGame test;
     auto *coach = new Coach(test.game);
     const MainWindow &main = test.game.mainWindow();
@@ -212,10 +216,23 @@ void TestCoach::keepsTheTableInSight()
     const QRect placed = placeCoach(mainFrame, sizes, table, available);
     const QString where = QStringLiteral("%1,%2 %3x%4").arg(placed.x()).arg(placed.y()).arg(placed.width()).arg(placed.height());
     QVERIFY2(available.contains(placed), qPrintable(where));
-    for (const QRect &control : table.keepClear)
-        QVERIFY2(!placed.intersects(control), qPrintable(where));
+    const auto coveredOf = [&table](const QRect &frame) {
+        qint64 area = 0;
+        for (const QRect &control : table.keepClear) {
+            const QRect common = frame.intersected(control);
+            area += common.isEmpty() ? 0 : qint64(common.width()) * common.height();
+        }
+        return area;
+    };
+    if (inSight == "least") {
+        QRect centred(QPoint(), placed.size());
+        centred.moveCenter(mainFrame.center());
+        QVERIFY2(coveredOf(placed) < coveredOf(centred), qPrintable(where));
+    } else {
+        QVERIFY2(coveredOf(placed) == 0, qPrintable(where));
+    }
     for (const QRect &control : table.ratherClear) {
-        if (inSight)
+        if (inSight == "all")
             QVERIFY2(!placed.intersects(control), qPrintable(where));
     }
     QCOMPARE(holdsFullLayout(placed.size(), sizes) ? "full" : "compact", layout);
