@@ -286,7 +286,8 @@ bool openAndCancelled(Dialog dialog)
         return SaveFailureDialog().askAfterFailure(QStringLiteral("/r/cfg.dat"), QString(), {QStringLiteral("/r/cfg.dat")})
             == SaveFailurePrompt::Choice::LeaveWithoutSaving;
     case Dialog::CoachWarning:
-        return !askDrawAnyway(nullptr, QStringLiteral("Best: keep 5C 5D"));
+        return !askDrawAnyway(nullptr, QStringLiteral("Best: keep 5C 5D"),
+                              [](const QSize &size) { return QRect(QPoint(0, 0), size); });
     }
     return false;
 }
