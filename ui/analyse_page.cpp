@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QStringList>
 #include <QTableWidget>
 #include <QToolButton>
@@ -35,7 +36,16 @@ QString lineText(const StrategyChart &chart, const Hand &dealt, unsigned hold)
 AnalysePage::AnalysePage(std::function<const StrategyChart &()> chart, QWidget *parent)
     : QWidget(parent), m_chart(std::move(chart))
 {
-    auto *layout = new QVBoxLayout(this);
+    // Inside a scroll area, so that the page never makes the coach's window wish for more room.
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *area = new QScrollArea(this);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    auto *content = new QWidget;
+    area->setWidget(content);
+    outer->addWidget(area);
+    auto *layout = new QVBoxLayout(content);
     auto *prompt = new QLabel(QStringLiteral("&Five cards (e.g. JH JS 2C 7D 9S, or pick them below):"), this);
     m_cards = new QLineEdit(this);
     m_cards->setObjectName(QStringLiteral("AnalyseCards"));
