@@ -1,9 +1,11 @@
 #include "records/file_keeper.h"
 
+#include "records/player_folders.h"
 #include "records/replace_file.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 #include <sys/stat.h>
 
@@ -55,23 +57,40 @@ bool FileKeeper::readyToReplace(const QString &path, QString *error)
             *error = QStringLiteral("%1 is read-only; saving would replace it.").arg(shown);
         return false;
     }
+    if (!mayWriteThrough(path, error))
+        return false;
     const QString backup = backupPath(path);
-    removeLeftovers(path);
+    removeLeftovers(finalTarget(path));
     removeLeftovers(backup);
     if (m_condition == FileCondition::NotAsWritten && QFile::exists(path)) {
-        QString reason;
-        if (!keepFileAs(path, backup, &reason)) {
-            if (error)
-                *error = QStringLiteral("%1 must first be kept as %2. %3")
-                             .arg(shown, QDir::toNativeSeparators(backup), reason);
+        const QString kept = keep(path, error);
+        if (kept.isEmpty())
             return false;
-        }
         std::fprintf(stderr, "quintdraw: %s was not as this game writes it; its previous content is kept in %s\n",
-                     qPrintable(shown), qPrintable(QDir::toNativeSeparators(backup)));
+                     qPrintable(shown), qPrintable(QDir::toNativeSeparators(kept)));
     }
     // Kept or never needing it: later attempts of this run must not keep the file again.
     m_condition = FileCondition::AsWritten;
     return true;
+}
+
+QString FileKeeper::keep(const QString &path, QString *error)
+{
+    const QString backup = backupPath(path);
+    QString reason;
+    if (keepFileAs(path, backup, &reason))
+        return backup;
+    // The folder refuses the name (no new files there, or another user's file at it): the
+    // player's own state folder keeps it instead, so that no later save is refused for it.
+    QString elsewhereReason;
+    const QString folder = keptElsewhereFolder(QFileInfo(finalTarget(path)).absolutePath(), &elsewhereReason);
+    const QString elsewhere = folder + u'/' + QFileInfo(backup).fileName();
+    if (!folder.isEmpty() && keepFileAs(path, elsewhere, &elsewhereReason))
+        return elsewhere;
+    if (error)
+        *error = QStringLiteral("%1 must first be kept as %2. %3 %4")
+                     .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup), reason, elsewhereReason);
+    return {};
 }
 
 QString FileKeeper::startNotice(const QString &path) const

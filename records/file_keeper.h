@@ -22,7 +22,7 @@ struct FileStamp {
 // Stands between a records file as this run read it and the save that replaces it, so that no
 // player's file is lost: one that cannot be read or that the player made read-only is not
 // replaced, one not in the form this program writes is first kept beside it as "<name>.bak" (once
-// for each version found), and one another program saved in the meantime is read again, so that
+// for each version found; in the player's state folder where the folder refuses that name), and one another program saved in the meantime is read again, so that
 // this run's changes go onto it.
 class FileKeeper {
 public:
@@ -48,6 +48,9 @@ public:
 
 private:
     bool readyToReplace(const QString &path, QString *error);
+    // Keeps the file as it is now as "<name>.bak" beside it, or where the folder refuses that
+    // name, in the player's state folder (keptElsewhereFolder); where it was kept, or empty.
+    static QString keep(const QString &path, QString *error);
 
     FileCondition m_condition = FileCondition::Absent;
     FileStamp m_stamp;

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -84,6 +85,17 @@ bool readWhole(int fd, qint64 size, QByteArray &bytes)
     return true;
 }
 
+// Where the link at `path` leads, one step; `path` itself when it is no link.
+QString nextLink(const QString &path)
+{
+    char buffer[4096];
+    const ssize_t length = ::readlink(native(path).constData(), buffer, sizeof buffer);
+    if (length <= 0 || length == ssize_t(sizeof buffer))
+        return path;
+    const QString next = QFile::decodeName(QByteArray(buffer, length));
+    return QDir::cleanPath(QDir(folderOf(path)).absoluteFilePath(next));
+}
+
 // Makes a rename or a new name in the folder last through a power cut.
 void syncFolder(const QString &folder)
 {
@@ -102,21 +114,25 @@ void pauseForTest()
         std::this_thread::sleep_for(std::chrono::milliseconds(pause));
 }
 
-// Writes the new file and renames it over `target`. False with `inPlaceInstead` set when the
-// folder allows neither a new file nor the rename but the file itself may still be written.
-bool replaceByRename(const QString &target, const FillFile &fill, QString &reason, bool &inPlaceInstead)
+// Writes the new file and renames it over `target`, never through a link at `target`. The new
+// file gets `mode`, or else the permissions of the plain file it replaces, or those of a new file
+// of this program. False with `inPlaceInstead` set when the folder allows neither a new file nor
+// the rename but the file itself may still be written.
+bool replaceByRename(const QString &target, std::optional<mode_t> mode, const FillFile &fill, QString &reason,
+                     bool &inPlaceInstead)
 {
     struct stat old {};
-    const bool exists = ::stat(native(target).constData(), &old) == 0;
+    const bool exists = ::lstat(native(target).constData(), &old) == 0 && S_ISREG(old.st_mode);
     QString name;
     const int fd = createNewFile(target, name);
     if (fd < 0) {
-        inPlaceInstead = exists && S_ISREG(old.st_mode) && (errno == EACCES || errno == EPERM);
+        inPlaceInstead = exists && (errno == EACCES || errno == EPERM);
         reason = reasonOf(errno);
         return false;
     }
-    // As open to others as the file it replaces, or as a new file of this program would be.
-    bool ok = ::fchmod(fd, exists ? old.st_mode & 07777 : 0666 & ~currentUmask()) == 0;
+    // As open to others as the file it replaces, or as a new file of this program would be; only
+    // this file, just made, ever has its permissions changed.
+    bool ok = ::fchmod(fd, mode ? *mode : exists ? old.st_mode & 07777 : 0666 & ~currentUmask()) == 0;
     off_t at = 0;
     ok = ok && fill([&](QByteArrayView bytes) { return writeAt(fd, bytes, at); }, reason);
     ok = ok && ::fsync(fd) == 0;
@@ -128,7 +144,7 @@ bool replaceByRename(const QString &target, const FillFile &fill, QString &reaso
         pauseForTest();
         ok = std::rename(native(name).constData(), native(target).constData()) == 0;
         if (!ok) {
-            inPlaceInstead = errno == EPERM && exists && S_ISREG(old.st_mode);
+            inPlaceInstead = errno == EPERM && exists;
             reason = reasonOf(errno);
         }
     }
@@ -184,32 +200,59 @@ bool renameRefused(const QString &target, const struct stat &file)
         && user != 0 && file.st_uid != user && folder.st_uid != user;
 }
 
+// Replaces the file at `target` itself, a link there included.
+bool replaceAt(const QString &target, std::optional<mode_t> mode, const FillFile &fill, QString &reason)
+{
+    bool inPlace = false;
+    if (replaceByRename(target, mode, fill, reason, inPlace))
+        return true;
+    if (!inPlace)
+        return false;
+    reason.clear();
+    return replaceInPlace(target, fill, reason);
+}
+
 } // namespace
 
 QString finalTarget(const QString &path)
 {
     QString current = QFileInfo(path).absoluteFilePath();
     for (int hop = 0; hop < kMaxLinks; ++hop) {
-        char buffer[4096];
-        const ssize_t length = ::readlink(native(current).constData(), buffer, sizeof buffer);
-        if (length <= 0 || length == ssize_t(sizeof buffer))
+        const QString next = nextLink(current);
+        if (next == current)
             return current;
-        const QString next = QFile::decodeName(QByteArray(buffer, length));
-        current = QDir::cleanPath(QDir(folderOf(current)).absoluteFilePath(next));
+        current = next;
     }
     return current;
 }
 
+bool mayWriteThrough(const QString &path, QString *error)
+{
+    const uid_t user = ::geteuid();
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int hop = 0; hop <= kMaxLinks; ++hop) {
+        struct stat found {};
+        if (::lstat(native(current).constData(), &found) != 0)
+            return true;   // nothing there yet (the file made will be the player's), or it fails later
+        if (!S_ISLNK(found.st_mode))
+            return hop == 0 || found.st_uid == user;
+        if (found.st_uid != user)
+            break;
+        current = nextLink(current);
+    }
+    if (error)
+        *error = QStringLiteral("Cannot save %1: it is a link, and the link or the file it leads to belongs to "
+                                "another user. The game saves through a link only when both are yours.")
+                     .arg(QDir::toNativeSeparators(path));
+    return false;
+}
+
 bool replaceFile(const QString &path, const FillFile &fill, QString *error)
 {
-    const QString target = finalTarget(path);
+    if (!mayWriteThrough(path, error))
+        return false;
     QString reason;
-    bool inPlace = false;
-    bool ok = replaceByRename(target, fill, reason, inPlace);
-    if (!ok && inPlace) {
-        reason.clear();
-        ok = replaceInPlace(target, fill, reason);
-    }
+    const bool ok = replaceAt(finalTarget(path), {}, fill, reason);
     if (!ok && error)
         *error = QStringLiteral("Cannot save %1: %2").arg(QDir::toNativeSeparators(path), reason);
     return ok;
@@ -218,11 +261,12 @@ bool replaceFile(const QString &path, const FillFile &fill, QString *error)
 bool keepFileAs(const QString &path, const QString &keptPath, QString *error)
 {
     const QString source = finalTarget(path);
-    const QString kept = finalTarget(keptPath);
+    // The name kept is this program's own: a link there is replaced, never followed.
+    const QString kept = QFileInfo(keptPath).absoluteFilePath();
     struct stat sourceFound {};
     struct stat keptFound {};
     const bool sourceFile = ::stat(native(source).constData(), &sourceFound) == 0;
-    if (sourceFile && ::stat(native(kept).constData(), &keptFound) == 0 && sourceFound.st_dev == keptFound.st_dev
+    if (sourceFile && ::lstat(native(kept).constData(), &keptFound) == 0 && sourceFound.st_dev == keptFound.st_dev
         && sourceFound.st_ino == keptFound.st_ino)
         return true;
     const QString name = newFileName(kept);
@@ -233,7 +277,8 @@ bool keepFileAs(const QString &path, const QString &keptPath, QString *error)
         }
         ::unlink(native(name).constData());
     }
-    // No second name here (another file system, or one without links): a copy.
+    // No second name here (another file system, or one without links): a copy, as private as
+    // the file it keeps.
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
@@ -251,16 +296,17 @@ bool keepFileAs(const QString &path, const QString &keptPath, QString *error)
                 return false;
         }
     };
-    if (!replaceFile(keptPath, fill, error))
-        return false;
-    // The copy is as private as the file it keeps.
-    QFile::setPermissions(kept, file.permissions());
-    return true;
+    QString reason;
+    if (replaceAt(kept, mode_t(sourceFound.st_mode & 0777), fill, reason))
+        return true;
+    if (error)
+        *error = QStringLiteral("Cannot save %1: %2").arg(QDir::toNativeSeparators(keptPath), reason);
+    return false;
 }
 
 void removeLeftovers(const QString &path)
 {
-    const QFileInfo target(finalTarget(path));
+    const QFileInfo target(path);
     const QRegularExpression ours(QStringLiteral("^%1%2(\\.[A-Za-z0-9]{6})?$")
                                       .arg(QRegularExpression::escape(target.fileName()), kNewFileInfix));
     const QDir folder = target.absoluteDir();

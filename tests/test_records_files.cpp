@@ -2,11 +2,14 @@
 #include "support/test_game.h"
 #include "ui/startup_window.h"
 
+#include <QCryptographicHash>
+#include <QDirIterator>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
+#include <QUrl>
 #include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,6 +50,60 @@ QPair<QByteArray, QByteArray> version(int number)
     QTemporaryDir folder;
     QProcess::execute(writer(), {folder.path(), QStringLiteral("save"), QString::number(number)});
     return {readBytes(folder.filePath(QStringLiteral("hi.dat"))), readBytes(folder.filePath(QStringLiteral("cfg.dat")))};
+}
+
+// A copy of the writer in `home` that another user may run, and the environment it runs in.
+QString writerFor(const QTemporaryDir &home)
+{
+    const QString program = home.filePath(QStringLiteral("writer"));
+    if (!QFile::exists(program))
+        QFile::copy(writer(), program);
+    ::chmod(qPrintable(home.path()), 0755);
+    ::chmod(qPrintable(program), 0755);
+    return program;
+}
+
+// Runs `program` as nobody when the test runs as root (dropping root's right to write anywhere),
+// else as the test's own user.
+// Its own folders live under `home` when given.
+void startAsPlayer(QProcess &process, const QString &program, const QStringList &arguments, const QString &home = {})
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!home.isEmpty())
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), home + QStringLiteral("/state"));
+    if (geteuid() != 0) {
+        process.setProcessEnvironment(environment);
+        process.start(program, arguments);
+        return;
+    }
+    // nobody may not read a sanitizer's suppressions kept in root's folders.
+    environment.remove(QStringLiteral("LSAN_OPTIONS"));
+    environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                                         QStringLiteral("--clear-groups"), program} + arguments);
+}
+
+constexpr uid_t kPlayer = 65534;   // nobody: the player when the tests run as root
+
+// Every name under `folder` but those under `except`, with its kind, owner, permissions and bytes.
+QStringList stateOf(const QString &folder, const QString &except)
+{
+    QStringList state;
+    QDirIterator names(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDirIterator::Subdirectories);
+    while (names.hasNext()) {
+        const QString name = names.next();
+        if (name.startsWith(except + u'/'))
+            continue;
+        struct stat found {};
+        ::lstat(qPrintable(name), &found);
+        state.append(QStringLiteral("%1 %2 %3 %4 ").arg(name).arg(found.st_mode, 0, 8).arg(found.st_uid)
+                     + (S_ISREG(found.st_mode) ? QString::fromLatin1(QCryptographicHash::hash(readBytes(name), QCryptographicHash::Sha1).toHex())
+                                               : QFile::symLinkTarget(name)));
+    }
+    state.sort();
+    return state;
 }
 
 } // namespace
@@ -251,6 +308,78 @@ private slots:
             QCOMPARE(readBytes(hi + QStringLiteral(".bak")), hiFound);
         }
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), names);
+    }
+
+    // Another user plants a link in a shared sticky folder (world-writable, not the player's) at
+    // a name the game makes for itself, or at hi.dat: no file outside the folder is written,
+    // made, or has its permissions changed, and what the game keeps it keeps in the folder.
+    void linksLeadNowhereOutside_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("link");   // to a file of the player's, to none, or through a second link
+        for (const char *name : {"hi.dat.bak", "cfg.dat.bak", "hi.dat"})
+            for (const char *link : {"file", "dangling", "chain"})
+                QTest::addRow("%s %s", name, link) << QString::fromLatin1(name) << QString::fromLatin1(link);
+    }
+    void linksLeadNowhereOutside()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, link);
+        const bool root = geteuid() == 0;
+        if (!root && name == QStringLiteral("hi.dat"))
+            QSKIP("only root can plant a link of another user's");
+        const auto [hi0, cfg0] = version(0);
+        const auto [hi1, cfg1] = version(1);
+        QTemporaryDir home;
+        const QString program = writerFor(home);
+        const QString folder = home.filePath(QStringLiteral("shared"));
+        const QString profile = home.filePath(QStringLiteral("profile"));
+        const QString keys = home.filePath(QStringLiteral("keys"));
+        const QString state = home.filePath(QStringLiteral("state"));
+        QVERIFY(QDir().mkdir(folder) && QDir().mkdir(keys) && QDir().mkdir(state));
+        writeBytes(profile, "the player's own file");
+        const QString hi = folder + QStringLiteral("/hi.dat");
+        const QString cfg = folder + QStringLiteral("/cfg.dat");
+        // Both damaged, so that the game keeps each as .bak before replacing it.
+        writeBytes(hi, hi0.left(40));
+        writeBytes(cfg, cfg0.chopped(5));
+        const QString planted = folder + u'/' + name;
+        QFile::remove(planted);
+        const QString target = link == QStringLiteral("dangling") ? keys + QStringLiteral("/authorized_keys") : profile;
+        if (link == QStringLiteral("chain")) {
+            QVERIFY(QFile::link(target, folder + QStringLiteral("/link2")));
+            QVERIFY(QFile::link(QStringLiteral("link2"), planted));
+        } else {
+            QVERIFY(QFile::link(target, planted));
+        }
+        QCOMPARE(::chmod(qPrintable(folder), 01777), 0);
+        QCOMPARE(::chmod(qPrintable(profile), 0600), 0);
+        for (const QString &path : {hi, cfg, profile, keys, state})
+            if (!QFileInfo(path).isSymLink())
+                QCOMPARE(::chown(qPrintable(path), root ? kPlayer : geteuid(), root ? kPlayer : getegid()), 0);
+        const QStringList outside = stateOf(home.path(), folder).filter(QRegularExpression(QStringLiteral("^(?!%1/)").arg(state)));
+
+        QProcess save;
+        startAsPlayer(save, program, {folder, QStringLiteral("save"), QStringLiteral("1")}, home.path());
+        QVERIFY(save.waitForFinished(60000));
+        const QByteArray said = save.readAllStandardError();
+
+        QCOMPARE(stateOf(home.path(), folder).filter(QRegularExpression(QStringLiteral("^(?!%1/)").arg(state))), outside);
+        if (name == QStringLiteral("hi.dat")) {
+            QVERIFY2(said.contains("belongs to another user"), said.constData());
+            QVERIFY(QFileInfo(hi).isSymLink());
+            QVERIFY(!QFileInfo::exists(hi + QStringLiteral(".bak")));
+            return;
+        }
+        QVERIFY2(save.exitCode() == 0, said.constData());
+        QCOMPARE(readBytes(hi), hi1);
+        QCOMPARE(readBytes(cfg), cfg1);
+        // Where another user's link may not be replaced, the player's state folder keeps the file.
+        const QString kept = QFileInfo(planted).isSymLink()
+            ? state + QStringLiteral("/quintdraw/kept/") + QUrl::toPercentEncoding(folder) + u'/' + name
+            : planted;
+        QVERIFY(!QFileInfo(kept).isSymLink());
+        QCOMPARE(readBytes(kept), name.startsWith(QStringLiteral("hi")) ? hi0.left(40) : cfg0.chopped(5));
     }
 
     // Killed at any moment of saving, each file is one whole version and nothing else is left.
