@@ -177,18 +177,17 @@ void Game::saveRecords()
     for (;;) {
         QString error;
         QString failedFile;
-        {
-            const RecordsLock lock(m_platform.folder.path());
-            if (!hiScoresSaved) {
-                hiScoresSaved = saveHiScores(&error);
-                if (!hiScoresSaved)
-                    failedFile = hiScoreFile();
-            }
-            if (hiScoresSaved) {
-                if (saveSettings(&error))
-                    return;
-                failedFile = settingsFile();
-            }
+        if (!hiScoresSaved) {
+            const RecordsLock lock(RecordsLock::folderOf(hiScoreFile()));
+            hiScoresSaved = saveHiScores(&error);
+            if (!hiScoresSaved)
+                failedFile = hiScoreFile();
+        }
+        if (hiScoresSaved) {
+            const RecordsLock lock(RecordsLock::folderOf(settingsFile()));
+            if (saveSettings(&error))
+                return;
+            failedFile = settingsFile();
         }
         QStringList unsaved;
         if (!hiScoresSaved)

@@ -60,14 +60,20 @@ bool saveKept(const Records &records, const QDir &folder, FileKeeper &hiKeeper, 
         return LoadSettings(found.settings, found.statistics, cfg);
     };
     QString error;
-    const RecordsLock lock(folder.path());
-    if (hiKeeper.save(hi, readHiScores, [&](QString *why) { return SaveHiScores(records.hiScores, hi, why); }, &error)
-        && cfgKeeper.save(cfg, readSettings,
-                          [&](QString *why) { return SaveSettings(records.settings, records.statistics, cfg, why); },
-                          &error))
-        return true;
-    std::fprintf(stderr, "%s\n", qPrintable(error));
-    return false;
+    bool saved = false;
+    {
+        const RecordsLock lock(RecordsLock::folderOf(hi));
+        saved = hiKeeper.save(hi, readHiScores, [&](QString *why) { return SaveHiScores(records.hiScores, hi, why); }, &error);
+    }
+    if (saved) {
+        const RecordsLock lock(RecordsLock::folderOf(cfg));
+        saved = cfgKeeper.save(cfg, readSettings,
+                               [&](QString *why) { return SaveSettings(records.settings, records.statistics, cfg, why); },
+                               &error);
+    }
+    if (!saved)
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+    return saved;
 }
 
 // The file systems' common "going down" request, with no flush of the journal: as a power cut.

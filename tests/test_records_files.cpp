@@ -65,10 +65,12 @@ QString writerFor(const QTemporaryDir &home)
 
 // Runs `program` as nobody when the test runs as root (dropping root's right to write anywhere),
 // else as the test's own user.
-// Its own folders live under `home` when given.
+// Its own folders live under `home` when given; an environment set on `process` is kept.
 void startAsPlayer(QProcess &process, const QString &program, const QStringList &arguments, const QString &home = {})
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = process.processEnvironment();
+    if (environment.isEmpty())
+        environment = QProcessEnvironment::systemEnvironment();
     if (!home.isEmpty())
         environment.insert(QStringLiteral("XDG_STATE_HOME"), home + QStringLiteral("/state"));
     if (geteuid() != 0) {
@@ -380,6 +382,59 @@ private slots:
             : planted;
         QVERIFY(!QFileInfo(kept).isSymLink());
         QCOMPARE(readBytes(kept), name.startsWith(QStringLiteral("hi")) ? hi0.left(40) : cfg0.chopped(5));
+    }
+
+    // A second save into the same files waits for the first, held half-way through hi.dat, and puts
+    // its own version in place after it: through links from two folders to the same files (it
+    // locks where they are replaced), and in a folder its players may write but not list (mode
+    // 0311). Each file is locked on its own, so cfg.dat may be saved in either order.
+    void savesIntoTheSameFilesTakeTurns_data()
+    {
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("two folders linking the same files") << true;
+        QTest::newRow("folder that cannot be listed") << false;
+    }
+    void savesIntoTheSameFilesTakeTurns()
+    {
+        QFETCH(bool, linked);
+        const auto [hi0, cfg0] = version(0);
+        const auto [hi1, cfg1] = version(1);
+        QTemporaryDir home;
+        const QString program = writerFor(home);
+        const QString files = home.filePath(QStringLiteral("files"));
+        const QString first = linked ? home.filePath(QStringLiteral("first")) : files;
+        const QString second = linked ? home.filePath(QStringLiteral("second")) : files;
+        for (const QString &folder : {files, first, second}) {
+            QDir().mkpath(folder);
+            if (folder != files)
+                for (const char *name : {"/hi.dat", "/cfg.dat"}) {
+                    QVERIFY(QFile::link(files + QLatin1String(name), folder + QLatin1String(name)));
+                    QCOMPARE(::lchown(qPrintable(folder + QLatin1String(name)), geteuid() == 0 ? kPlayer : geteuid(), -1), 0);
+                }
+            QCOMPARE(::chown(qPrintable(folder), geteuid() == 0 ? kPlayer : geteuid(), geteuid() == 0 ? kPlayer : getegid()), 0);
+        }
+        if (!linked)
+            QCOMPARE(::chmod(qPrintable(files), 0311), 0);
+        QProcess held;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QUINTDRAW_TEST_SAVE_PAUSE_MS"), QStringLiteral("1500"));
+        held.setProcessEnvironment(environment);
+        startAsPlayer(held, program, {first, QStringLiteral("save"), QStringLiteral("0")});
+        QVERIFY(held.waitForStarted());
+        QThread::msleep(500);
+        QProcess next;
+        startAsPlayer(next, program, {second, QStringLiteral("save"), QStringLiteral("1")});
+        QVERIFY(next.waitForFinished(60000));
+        QVERIFY(held.waitForFinished(60000));
+        QVERIFY2(held.exitCode() == 0, held.readAllStandardError().constData());
+        QVERIFY2(next.exitCode() == 0, next.readAllStandardError().constData());
+        ::chmod(qPrintable(files), 0755);
+        QCOMPARE(readBytes(files + QStringLiteral("/hi.dat")), hi1);
+        const QByteArray cfg = readBytes(files + QStringLiteral("/cfg.dat"));
+        QVERIFY(cfg == cfg0 || cfg == cfg1);
+        const QStringList left = QDir(files).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QCOMPARE(left, linked ? QStringList({QStringLiteral("cfg.dat"), QStringLiteral("hi.dat")})
+                              : QStringList({QStringLiteral(".quintdraw-lock"), QStringLiteral("cfg.dat"), QStringLiteral("hi.dat")}));
     }
 
     // Killed at any moment of saving, each file is one whole version and nothing else is left.
