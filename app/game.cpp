@@ -1,8 +1,7 @@
 #include "app/game.h"
 
 #include "records/hiscore_file.h"
-#include "records/records_lock.h"
-#include "records/save_failure_prompt.h"
+#include "records/save_each_file.h"
 #include "records/settings_file.h"
 #include "ui/about_window.h"
 #include "ui/game_tab.h"
@@ -173,30 +172,9 @@ void Game::exitCommand()
 
 void Game::saveRecords()
 {
-    bool hiScoresSaved = false;
-    for (;;) {
-        QString error;
-        QString failedFile;
-        if (!hiScoresSaved) {
-            const RecordsLock lock(RecordsLock::folderOf(hiScoreFile()));
-            hiScoresSaved = saveHiScores(&error);
-            if (!hiScoresSaved)
-                failedFile = hiScoreFile();
-        }
-        if (hiScoresSaved) {
-            const RecordsLock lock(RecordsLock::folderOf(settingsFile()));
-            if (saveSettings(&error))
-                return;
-            failedFile = settingsFile();
-        }
-        QStringList unsaved;
-        if (!hiScoresSaved)
-            unsaved.append(hiScoreFile());
-        unsaved.append(settingsFile());
-        if (m_platform.saveFailurePrompt.askAfterFailure(failedFile, error, unsaved)
-            == SaveFailurePrompt::Choice::LeaveWithoutSaving)
-            return;
-    }
+    saveEachFile({{hiScoreFile(), [this](QString *error) { return saveHiScores(error); }},
+                  {settingsFile(), [this](QString *error) { return saveSettings(error); }}},
+                 m_platform.saveFailurePrompt);
 }
 
 bool Game::saveHiScores(QString *error)

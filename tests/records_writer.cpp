@@ -65,15 +65,16 @@ bool saveKept(const Records &records, const QDir &folder, FileKeeper &hiKeeper, 
         const RecordsLock lock(RecordsLock::folderOf(hi));
         saved = hiKeeper.save(hi, readHiScores, [&](QString *why) { return SaveHiScores(records.hiScores, hi, why); }, &error);
     }
-    if (saved) {
-        const RecordsLock lock(RecordsLock::folderOf(cfg));
-        saved = cfgKeeper.save(cfg, readSettings,
-                               [&](QString *why) { return SaveSettings(records.settings, records.statistics, cfg, why); },
-                               &error);
-    }
     if (!saved)
         std::fprintf(stderr, "%s\n", qPrintable(error));
-    return saved;
+    // On its own: a refused hi.dat costs cfg.dat nothing.
+    const RecordsLock lock(RecordsLock::folderOf(cfg));
+    if (cfgKeeper.save(cfg, readSettings,
+                       [&](QString *why) { return SaveSettings(records.settings, records.statistics, cfg, why); },
+                       &error))
+        return saved;
+    std::fprintf(stderr, "%s\n", qPrintable(error));
+    return false;
 }
 
 // The file systems' common "going down" request, with no flush of the journal: as a power cut.

@@ -1,5 +1,7 @@
 #include "ui/save_failure_dialog.h"
 
+#include "ui/save_wait_dialog.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -34,4 +36,9 @@ SaveFailurePrompt::Choice SaveFailureDialog::askAfterFailure(const QString &file
     box.setDefaultButton(retry);
     box.exec();
     return box.clickedButton() == retry ? Choice::TryAgain : Choice::LeaveWithoutSaving;
+}
+
+SaveFailurePrompt::Choice SaveFailureDialog::askWhileAnotherSaves(const QString &folder, const QStringList &unsaved)
+{
+    return ::askWhileAnotherSaves(folder, unsaved);
 }
