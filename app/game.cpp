@@ -153,8 +153,11 @@ void Game::FillHiScoreList()
 
 void Game::offerToHiScores()
 {
-    if (!m_keptFromHiScores)
-        m_hiScores.CheckHiScore(m_money.GameResult(), m_platform.namePrompt, m_settings.defaultName());
+    if (m_keptFromHiScores)
+        return;
+    // A list unreadable at start may be readable now: the result is judged against it.
+    m_hiScoreKeeper.readAgainIfUnreadable(hiScoreFile(), [this] { return readHiScoresAgain(); });
+    m_hiScores.CheckHiScore(m_money.GameResult(), m_platform.namePrompt, m_settings.defaultName());
 }
 
 void Game::newCommand()
@@ -177,18 +180,20 @@ void Game::saveRecords()
                  m_platform.saveFailurePrompt);
 }
 
+FileCondition Game::readHiScoresAgain()
+{
+    HiScores found;
+    const FileCondition condition = LoadHiScores(found, hiScoreFile());
+    if (condition != FileCondition::Unreadable)
+        m_hiScores.putChangesOnto(found.entries());
+    return condition;
+}
+
 bool Game::saveHiScores(QString *error)
 {
     const QString file = hiScoreFile();
-    const auto readAgain = [&] {
-        HiScores found;
-        const FileCondition condition = LoadHiScores(found, file);
-        if (condition != FileCondition::Unreadable)
-            m_hiScores.putChangesOnto(found.entries());
-        return condition;
-    };
-    return m_hiScoreKeeper.save(file, readAgain, [&](QString *why) { return SaveHiScores(m_hiScores, file, why); },
-                                error);
+    return m_hiScoreKeeper.save(file, [this] { return readHiScoresAgain(); },
+                                [&](QString *why) { return SaveHiScores(m_hiScores, file, why); }, error);
 }
 
 bool Game::saveSettings(QString *error)

@@ -99,6 +99,8 @@ private:
     // One file each, once its keeper lets it be replaced; false with a reason otherwise. Call only
     // while holding the RecordsLock.
     bool saveHiScores(QString *error);
+    // hi.dat as it is now, with this run's changes put onto it (unless it cannot be read).
+    FileCondition readHiScoresAgain();
     bool saveSettings(QString *error);
 
     Platform m_platform;

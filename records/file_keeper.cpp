@@ -33,15 +33,25 @@ bool madeReadOnly(const QString &path)
 bool FileKeeper::save(const QString &path, const std::function<FileCondition()> &readAgain,
                       const std::function<bool(QString *error)> &write, QString *error)
 {
-    if (m_condition == FileCondition::Unreadable || FileStamp::of(path) != m_stamp) {
-        const FileStamp stamp = FileStamp::of(path);
-        m_condition = readAgain();
-        m_stamp = stamp;
-    }
+    if (m_condition == FileCondition::Unreadable || FileStamp::of(path) != m_stamp)
+        readAgainNow(path, readAgain);
     if (!readyToReplace(path, error) || !write(error))
         return false;
     m_stamp = FileStamp::of(path);
     return true;
+}
+
+void FileKeeper::readAgainIfUnreadable(const QString &path, const std::function<FileCondition()> &readAgain)
+{
+    if (m_condition == FileCondition::Unreadable)
+        readAgainNow(path, readAgain);
+}
+
+void FileKeeper::readAgainNow(const QString &path, const std::function<FileCondition()> &readAgain)
+{
+    const FileStamp stamp = FileStamp::of(path);
+    m_condition = readAgain();
+    m_stamp = stamp;
 }
 
 bool FileKeeper::readyToReplace(const QString &path, QString *error)

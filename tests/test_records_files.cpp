@@ -241,6 +241,35 @@ private slots:
         QVERIFY(QFileInfo(other).isFile());
     }
 
+    // hi.dat could not be read at start and can be by the end of the game: a result that beats
+    // only the real list (not the built-in one) is offered and entered, at New and at Exit.
+    void resultJudgedAgainstTheListAsItIs_data()
+    {
+        QTest::addColumn<bool>("byNew");
+        QTest::newRow("ended by New") << true;
+        QTest::newRow("ended by Exit") << false;
+    }
+    void resultJudgedAgainstTheListAsItIs()
+    {
+        QFETCH(bool, byNew);
+        TestGame t(TestGame::BeforeStartUp);
+        const QString path = t.game.hiScoreFile();
+        place(path, kFolder);
+        t.game.StartUp();
+        QVERIFY(QDir().rmdir(path));
+        QByteArray low;
+        for (int rank = 1; rank <= HiScores::kRanks; ++rank)
+            low += "-" + QByteArray::number(1000 + rank) + "\r\n\"Low\"\r\n";
+        writeBytes(path, low);
+        t.game.money().TakeStake(10);   // a result of -10: below the built-in list, above this one
+        t.namePrompt.answers = {QStringLiteral("Kim")};
+        if (byNew)
+            t.game.newCommand();
+        t.game.exitCommand();
+        QCOMPARE(t.namePrompt.offers.size(), byNew ? 2 : 1);   // the new game's 0 beats this list too
+        QVERIFY2(readBytes(path).contains("-10\r\n\"Kim\"\r\n-1001\r\n"), readBytes(path).left(40).constData());
+    }
+
     // The folder forbids new files, the files allow writing: only a file needing no copy is replaced.
     // A shared sticky folder allows new files but refuses to rename over another user's file: both
     // files are written in place, after a copy of a damaged one.
