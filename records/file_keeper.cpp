@@ -91,11 +91,12 @@ QString FileKeeper::keep(const QString &path, QString *error)
     if (keepFileAs(path, backup, &reason))
         return backup;
     // The folder refuses the name (no new files there, or another user's file at it): the
-    // player's own state folder keeps it instead, so that no later save is refused for it.
+    // player's own state folder keeps a copy instead, so that no later save is refused for it. A
+    // copy, since the file is then likely written in place.
     QString elsewhereReason;
     const QString folder = keptElsewhereFolder(QFileInfo(finalTarget(path)).absolutePath(), &elsewhereReason);
     const QString elsewhere = folder + u'/' + QFileInfo(backup).fileName();
-    if (!folder.isEmpty() && keepFileAs(path, elsewhere, &elsewhereReason))
+    if (!folder.isEmpty() && keepFileAs(path, elsewhere, &elsewhereReason, Keeping::Copy))
         return elsewhere;
     if (error)
         *error = QStringLiteral("%1 must first be kept as %2. %3 %4")

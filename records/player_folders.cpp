@@ -1,5 +1,7 @@
 #include "records/player_folders.h"
 
+#include "records/replace_file.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -50,7 +52,9 @@ bool makePrivateFolder(const QString &path, QString *error)
     const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(path));
     for (qsizetype end = absolute.indexOf(u'/', 1);; end = absolute.indexOf(u'/', end + 1)) {
         const QString step = end < 0 ? absolute : absolute.left(end);
-        if (::mkdir(QFile::encodeName(step).constData(), 0700) != 0 && errno != EEXIST) {
+        if (::mkdir(QFile::encodeName(step).constData(), 0700) == 0) {
+            syncFolder(QFileInfo(step).absolutePath());   // the new folder outlasts a power cut
+        } else if (errno != EEXIST) {
             *error = qt_error_string(errno);
             return false;
         }

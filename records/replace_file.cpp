@@ -1,5 +1,7 @@
 #include "records/replace_file.h"
 
+#include "records/player_folders.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -96,16 +98,6 @@ QString nextLink(const QString &path)
     return QDir::cleanPath(QDir(folderOf(path)).absoluteFilePath(next));
 }
 
-// Makes a rename or a new name in the folder last through a power cut.
-void syncFolder(const QString &folder)
-{
-    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 // Lets a test hold a save between writing the new file and putting it in place.
 void pauseForTest()
 {
@@ -155,6 +147,24 @@ bool replaceByRename(const QString &target, std::optional<mode_t> mode, const Fi
     return ok;
 }
 
+bool replaceAt(const QString &target, std::optional<mode_t> mode, const FillFile &fill, QString &reason);
+
+// A cut while a file is written in place may tear it: its bytes as they were go first, durably, to
+// the player's own state folder, named after the file's folder. Failing that, the write goes on
+// (its bytes are still held in memory to be written back should it fail) and the player is told.
+void keepBeforeWritingInPlace(const QString &target, const QByteArray &previous)
+{
+    QString reason;
+    const QString folder = keptElsewhereFolder(folderOf(target), &reason);
+    const QString kept = folder + u'/' + QFileInfo(target).fileName();
+    const auto fill = [&](const WriteBytes &write, QString &) { return write(previous); };
+    if (!folder.isEmpty() && replaceAt(kept, mode_t(0600), fill, reason))
+        return;
+    std::fprintf(stderr, "quintdraw: %s is written in place, and its previous content could not be kept in %s: %s\n",
+                 qPrintable(QDir::toNativeSeparators(target)), qPrintable(QDir::toNativeSeparators(kept)),
+                 qPrintable(reason));
+}
+
 bool replaceInPlace(const QString &target, const FillFile &fill, QString &reason)
 {
     const int fd = ::open(native(target).constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
@@ -171,6 +181,8 @@ bool replaceInPlace(const QString &target, const FillFile &fill, QString &reason
     }
     ok = ok && readWhole(fd, found.st_size, previous);
     const bool kept = ok;
+    if (kept)
+        keepBeforeWritingInPlace(target, previous);
     off_t at = 0;
     ok = ok && fill([&](QByteArrayView bytes) { return writeAt(fd, bytes, at); }, reason);
     ok = ok && ::ftruncate(fd, at) == 0 && ::fsync(fd) == 0;
@@ -213,6 +225,15 @@ bool replaceAt(const QString &target, std::optional<mode_t> mode, const FillFile
 }
 
 } // namespace
+
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
 
 QString finalTarget(const QString &path)
 {
@@ -258,7 +279,7 @@ bool replaceFile(const QString &path, const FillFile &fill, QString *error)
     return ok;
 }
 
-bool keepFileAs(const QString &path, const QString &keptPath, QString *error)
+bool keepFileAs(const QString &path, const QString &keptPath, QString *error, Keeping keeping)
 {
     const QString source = finalTarget(path);
     // The name kept is this program's own: a link there is replaced, never followed.
@@ -270,7 +291,7 @@ bool keepFileAs(const QString &path, const QString &keptPath, QString *error)
         && sourceFound.st_ino == keptFound.st_ino)
         return true;
     const QString name = newFileName(kept);
-    if (sourceFile && !renameRefused(source, sourceFound) && ::link(native(source).constData(), native(name).constData()) == 0) {
+    if (sourceFile && keeping == Keeping::SecondName && !renameRefused(source, sourceFound) && ::link(native(source).constData(), native(name).constData()) == 0) {
         if (std::rename(native(name).constData(), native(kept).constData()) == 0) {
             syncFolder(folderOf(kept));
             return true;

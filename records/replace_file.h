@@ -11,8 +11,10 @@
 // stays as it is and the file it finally names is the one replaced, when mayWriteThrough allows.
 //
 // Where no new file may be made beside it (a shared score folder), or the folder refuses the
-// rename (a sticky folder), the file is written in place instead: its previous bytes are kept in
-// memory and written back if the write fails, and the reason then says whether that worked.
+// rename (a sticky folder), the file is written in place instead: its previous bytes are first
+// kept durably in the player's state folder (keptElsewhereFolder), and in memory to be written
+// back if the write fails; the reason then says whether that worked. A cut or kill during an
+// in-place write may leave the file torn; the kept copy then holds the previous version.
 //
 // `fill` hands the content to `write` piece by piece; it returns false to give up, with a reason
 // in `reason` unless the write itself failed. On failure `error` (when given) receives a reason a
@@ -34,8 +36,13 @@ QString finalTarget(const QString &path);
 // replaceFile: a second name for the same file where the file system allows it (nothing is
 // copied, and replacing the file later leaves this name on the old bytes), otherwise a copy as
 // private as the file. `keptPath` is a name of this program's own: a link there is replaced by
-// the kept file, never followed.
-bool keepFileAs(const QString &path, const QString &keptPath, QString *error);
+// the kept file, never followed. `Copy` always copies: for a file that will be written in place,
+// which must not write through a second name.
+enum class Keeping { SecondName, Copy };
+bool keepFileAs(const QString &path, const QString &keptPath, QString *error, Keeping keeping = Keeping::SecondName);
+
+// Makes a rename or a new name in the folder last through a power cut (where it can be opened).
+void syncFolder(const QString &folder);
 
 // Removes what an interrupted save of the file at `path` (itself, not where a link there leads)
 // left beside it: regular files of this program's own, at the names it gives its new files.
