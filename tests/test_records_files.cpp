@@ -1,3 +1,4 @@
+#include "app/data_folder.h"
 #include "support/file_bytes.h"
 #include "support/test_game.h"
 #include "ui/startup_window.h"
@@ -11,6 +12,7 @@
 #include <QThread>
 #include <QUrl>
 #include <csignal>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -239,6 +241,45 @@ private slots:
         QCOMPARE(t.saveFailurePrompt.unsavedFiles[0], QStringList{path});
         const QString other = file == QStringLiteral("hi.dat") ? t.game.settingsFile() : t.game.hiScoreFile();
         QVERIFY(QFileInfo(other).isFile());
+    }
+
+    // `--data-folder` follows the XDG rules: an empty or relative XDG_DATA_HOME is ignored, and
+    // without a usable HOME the home is the password database's (never "/.local/share").
+    void dataFolderFollowsTheXdgRules_data()
+    {
+        QTest::addColumn<QByteArray>("home");        // "-": unset
+        QTest::addColumn<QByteArray>("dataHome");    // "-": unset
+        QTest::addColumn<QString>("expected");       // "~": the password database's home
+        QTest::newRow("home") << QByteArray("/home/kim") << QByteArray("-") << "/home/kim/.local/share/quintdraw";
+        QTest::newRow("data home") << QByteArray("/home/kim") << QByteArray("/srv/d/") << "/srv/d/quintdraw";
+        QTest::newRow("data home relative") << QByteArray("/home/kim") << QByteArray("d") << "/home/kim/.local/share/quintdraw";
+        QTest::newRow("data home empty") << QByteArray("/home/kim") << QByteArray("") << "/home/kim/.local/share/quintdraw";
+        QTest::newRow("no home") << QByteArray("-") << QByteArray("-") << "~/.local/share/quintdraw";
+        QTest::newRow("home empty") << QByteArray("") << QByteArray("") << "~/.local/share/quintdraw";
+        QTest::newRow("home relative") << QByteArray("kim") << QByteArray("-") << "~/.local/share/quintdraw";
+    }
+    void dataFolderFollowsTheXdgRules()
+    {
+        QFETCH(QByteArray, home);
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QString, expected);
+        const QByteArray savedHome = qgetenv("HOME");
+        const bool hadDataHome = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+        const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+        const auto set = [](const char *name, const QByteArray &value) {
+            if (value == "-")
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        };
+        set("HOME", home);
+        set("XDG_DATA_HOME", dataHome);
+        const QString found = playerDataFolder();
+        qputenv("HOME", savedHome);
+        set("XDG_DATA_HOME", hadDataHome ? savedDataHome : QByteArray("-"));
+        const passwd *entry = ::getpwuid(::geteuid());
+        QVERIFY(entry);
+        QCOMPARE(found, QDir::cleanPath(expected.replace(u'~', QFile::decodeName(entry->pw_dir))));
     }
 
     // hi.dat could not be read at start and can be by the end of the game: a result that beats
