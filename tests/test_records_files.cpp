@@ -1,4 +1,6 @@
 #include "app/data_folder.h"
+#include "records/records_lock.h"
+#include "records/save_each_file.h"
 #include "support/file_bytes.h"
 #include "support/test_game.h"
 #include "ui/startup_window.h"
@@ -280,6 +282,31 @@ private slots:
         const passwd *entry = ::getpwuid(::geteuid());
         QVERIFY(entry);
         QCOMPARE(found, QDir::cleanPath(expected.replace(u'~', QFile::decodeName(entry->pw_dir))));
+    }
+
+    // Another program holds the lock: after the patience the player is asked; "Leave without
+    // saving" leaves every file not saved yet, "Try again" once the other is done saves them.
+    void waitForAnotherSave_data()
+    {
+        QTest::addColumn<bool>("tryAgain");
+        QTest::newRow("leave") << false;
+        QTest::newRow("try again") << true;
+    }
+    void waitForAnotherSave()
+    {
+        QFETCH(bool, tryAgain);
+        QTemporaryDir folder;
+        const QStringList paths{folder.filePath(QStringLiteral("hi.dat")), folder.filePath(QStringLiteral("cfg.dat"))};
+        auto other = std::make_unique<RecordsLock>(folder.path());
+        FakeSaveFailurePrompt prompt;
+        prompt.choices = {tryAgain ? SaveFailurePrompt::Choice::TryAgain : SaveFailurePrompt::Choice::LeaveWithoutSaving};
+        prompt.beforeAnswer = [&] { other.reset(); };
+        QStringList saved;
+        const auto save = [&](const QString &path) { return [&saved, path](QString *) { saved.append(path); return true; }; };
+        saveEachFile({{paths[0], save(paths[0])}, {paths[1], save(paths[1])}}, prompt, std::chrono::milliseconds(100));
+        QCOMPARE(prompt.waits, QStringList{folder.path()});
+        QCOMPARE(prompt.unsavedFiles, QList<QStringList>{paths});
+        QCOMPARE(saved, tryAgain ? paths : QStringList());
     }
 
     // hi.dat could not be read at start and can be by the end of the game: a result that beats
