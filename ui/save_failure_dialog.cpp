@@ -1,5 +1,6 @@
 #include "ui/save_failure_dialog.h"
 
+#include "ui/dialog_look.h"
 #include "ui/save_wait_dialog.h"
 
 #include <QApplication>
@@ -32,8 +33,11 @@ SaveFailurePrompt::Choice SaveFailureDialog::askAfterFailure(const QString &file
     const QString why = reason.isEmpty() ? QStringLiteral("The reason is unknown.") : reason;
     box.setInformativeText(unsaved.isEmpty() ? why : why + QStringLiteral("\n\n") + leavingText(unsaved));
     QPushButton *retry = box.addButton(QStringLiteral("Try again"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("Leave without saving"), QMessageBox::DestructiveRole);
+    QPushButton *leave = box.addButton(QStringLiteral("Leave without saving"), QMessageBox::DestructiveRole);
     box.setDefaultButton(retry);
+    // Escape leaves as closing the main window does: without saving.
+    box.setEscapeButton(leave);
+    giveGameLook(box);
     box.exec();
     return box.clickedButton() == retry ? Choice::TryAgain : Choice::LeaveWithoutSaving;
 }
