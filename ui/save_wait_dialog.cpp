@@ -1,5 +1,7 @@
 #include "ui/save_wait_dialog.h"
 
+#include "ui/dialog_look.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -20,8 +22,11 @@ SaveFailurePrompt::Choice askWhileAnotherSaves(const QString &folder, const QStr
         : QStringLiteral("\"Try again\" waits for it. \"Leave without saving\" leaves %1 as they are.")
               .arg(names.join(QStringLiteral(" and "))));
     QPushButton *retry = box.addButton(QStringLiteral("Try again"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("Leave without saving"), QMessageBox::DestructiveRole);
+    QPushButton *leave = box.addButton(QStringLiteral("Leave without saving"), QMessageBox::DestructiveRole);
     box.setDefaultButton(retry);
+    // Escape leaves, as it does in the dialog after a failed save.
+    box.setEscapeButton(leave);
+    giveGameLook(box);
     box.exec();
     return box.clickedButton() == retry ? SaveFailurePrompt::Choice::TryAgain
                                         : SaveFailurePrompt::Choice::LeaveWithoutSaving;
