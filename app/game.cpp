@@ -16,8 +16,7 @@ Game::Game(const Platform &platform)
     : m_platform(platform),
       m_mainWindow(std::make_unique<MainWindow>(
           MainWindow::Models{m_money, m_statistics, m_settings, m_payoff, platform.random, m_gate})),
-      m_table(*m_mainWindow->gameTab(), platform.clock, platform.random, m_settings),
-      m_round(m_table, m_payoff, m_money, m_statistics, *m_mainWindow->gameTab())
+      m_round(m_payoff, m_money, m_statistics, *m_mainWindow->gameTab(), platform.clock, platform.random, m_settings)
 {
     connectWindow();
 }
@@ -60,13 +59,13 @@ void Game::carryOut(const Command &command)
         drawAndPay();
         break;
     case Command::Kind::Face:
-        m_table.toggleMark(command.value, Table::Trigger::Face);
+        m_round.toggleMark(command.value, Table::Trigger::Face);
         break;
     case Command::Kind::Cover:
-        m_table.toggleMark(command.value, Table::Trigger::Cover);
+        m_round.toggleMark(command.value, Table::Trigger::Cover);
         break;
     case Command::Kind::Digit:
-        m_table.toggleMark(command.value, Table::Trigger::Key);
+        m_round.toggleMark(command.value, Table::Trigger::Key);
         break;
     case Command::Kind::ChooseBet:
         m_payoff.ChooseBet(command.value);
@@ -85,13 +84,13 @@ void Game::carryOut(const Command &command)
 
 void Game::drawAndPay()
 {
-    if (m_table.DealPhase() != Table::DrawPending)
+    if (m_round.phase() != RoundPhase::Draw)
         return;   // a late press after the draw: nothing was dealt, nothing to tell
     // The check may ask the player; a press held back by the gate comes here only once it is
     // idle, so it asks only then.
-    if (m_drawCheck && !m_drawCheck(m_table.cards(), keptPositions()))
+    if (m_drawCheck && !m_drawCheck(table().cards(), keptPositions()))
         return;
-    const Hand dealt = m_table.cards();
+    const Hand dealt = table().cards();
     const unsigned kept = keptPositions();
     m_round.DrawAndPay();
     emit handDrawn(dealt, kept, m_payoff.BetUnits());
@@ -124,7 +123,7 @@ unsigned Game::keptPositions()
 {
     unsigned kept = 0;
     for (int position = 1; position <= kPositions; ++position)
-        kept |= unsigned(m_table.KeepCard(position)) << (position - 1);
+        kept |= unsigned(table().KeepCard(position)) << (position - 1);
     return kept;
 }
 
@@ -142,7 +141,6 @@ void Game::handOver()
 void Game::NewGame()
 {
     m_round.NewGame(m_settings.startSum());
-    m_table.setCardRowTop(m_mainWindow->gameTab()->coverTop(1));
     m_keptFromHiScores = false;
     emit gameStarted();
 }

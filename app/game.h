@@ -55,7 +55,7 @@ public:
     MainWindow &mainWindow() const { return *m_mainWindow; }
     StartupWindow &startupWindow() const { return *m_startupWindow; }
     AboutWindow &aboutWindow();
-    Table &table() { return m_table; }
+    const Table &table() const { return m_round.table(); }
     Money &money() { return m_money; }
     Payoff &payoff() { return m_payoff; }
     Statistics &statistics() { return m_statistics; }
@@ -113,7 +113,6 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<StartupWindow> m_startupWindow;
     std::unique_ptr<AboutWindow> m_aboutWindow;
-    Table m_table;
     Round m_round;
     DrawCheck m_drawCheck;
     bool m_keptFromHiScores = false;
