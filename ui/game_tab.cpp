@@ -285,12 +285,15 @@ void GameTab::narrate(narration::Event event)
         return;
     for (int p = 1; p <= kPositions; ++p) {
         const QString name = narration::faceName(m_shown, p);
-        if (!name.isEmpty())
+        // Qt tells a screen reader of every name and description set, changed or not.
+        if (!name.isEmpty() && m_faces[p - 1]->accessibleName() != name)
             m_faces[p - 1]->setAccessibleName(name);
         m_faces[p - 1]->setStateDescription(narration::faceState(m_shown, p));
     }
     // The other button is disabled and cannot have the focus; it is described when its phase comes.
-    phaseButton()->setAccessibleDescription(narration::tableDescription(m_shown, chosenStake()));
+    const QString description = narration::tableDescription(m_shown, chosenStake());
+    if (phaseButton()->accessibleDescription() != description)
+        phaseButton()->setAccessibleDescription(description);
 }
 
 void GameTab::focusRoundButton()

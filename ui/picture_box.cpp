@@ -12,7 +12,9 @@ void PictureBox::setPicture(const Picture &picture)
     m_picture = picture;
     if (!m_stretch && !picture.isEmpty())
         resize(picture.size());
-    setAccessibleName(picture.accessibleName());
+    // Qt tells a screen reader of every name set, changed or not.
+    if (accessibleName() != picture.accessibleName())
+        setAccessibleName(picture.accessibleName());
     update();
 }
 
@@ -24,7 +26,8 @@ void PictureBox::showPictureNow(const Picture &picture)
 
 void PictureBox::setStateDescription(const QString &description)
 {
-    setAccessibleDescription(description);
+    if (accessibleDescription() != description)
+        setAccessibleDescription(description);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
