@@ -5,7 +5,6 @@
 #include "ui/coach_placement.h"
 #include "ui/coach_texts.h"
 #include "ui/draw_warning_dialog.h"
-#include "ui/game_tab.h"
 #include "ui/main_window.h"
 
 #include <QEvent>
@@ -31,7 +30,7 @@ Coach::Coach(Game &game) : QObject(&game), m_game(game)
     connect(toCoach, &QShortcut::activated, this, &Coach::switchToCoach);
     connect(m_window, &CoachWindow::switchToGame, this, &Coach::switchToGame);
     connect(m_window, &CoachWindow::mistakeChosen, this, &Coach::showMistake);
-    connect(main.gameTab(), &GameTab::betPressed, m_window, &CoachWindow::showNextHandDealt);
+    connect(&game, &Game::handDealt, m_window, &CoachWindow::showNextHandDealt);
     connect(&game, &Game::gameStarted, this, [this] { m_window->showCoached(false); });
     connect(&game, &Game::handDrawn, this, &Coach::handDrawn);
     game.setDrawCheck([this](const Hand &dealt, unsigned kept) { return mayDraw(dealt, kept); });

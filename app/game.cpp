@@ -15,7 +15,7 @@
 Game::Game(const Platform &platform)
     : m_platform(platform),
       m_mainWindow(std::make_unique<MainWindow>(
-          MainWindow::Models{m_money, m_statistics, m_settings, m_payoff, platform.random, m_gate})),
+          MainWindow::Models{m_money, m_statistics, m_settings, m_payoff, platform.random})),
       m_round(m_payoff, m_money, m_statistics, *m_mainWindow->gameTab(), platform.clock, platform.random, m_settings)
 {
     connectWindow();
@@ -39,6 +39,7 @@ void Game::connectWindow()
     connect(m_mainWindow.get(), &MainWindow::aboutChosen, this, command(Command::Kind::About));
     // Closing the window through the window system ends the program at once, saving nothing.
     connect(m_mainWindow.get(), &MainWindow::closedByWindowSystem, this, &Game::finished);
+    connect(&m_gate, &InputGate::busyChanged, tab, &GameTab::holdBlink);
 
     connect(m_mainWindow->hiScoreTab(), &HiScoreTab::resetPressed, &m_hiScores, &HiScores::ResetHiScores);
     connect(&m_hiScores, &HiScores::changed, this, &Game::FillHiScoreList);
@@ -53,7 +54,8 @@ void Game::carryOut(const Command &command)
 {
     switch (command.kind) {
     case Command::Kind::Bet:
-        m_round.PlaceBet();
+        if (m_round.PlaceBet())
+            emit handDealt();
         break;
     case Command::Kind::Deal:
         drawAndPay();
@@ -84,16 +86,12 @@ void Game::carryOut(const Command &command)
 
 void Game::drawAndPay()
 {
-    if (m_round.phase() != RoundPhase::Draw)
-        return;   // a late press after the draw: nothing was dealt, nothing to tell
-    // The check may ask the player; a press held back by the gate comes here only once it is
-    // idle, so it asks only then.
-    if (m_drawCheck && !m_drawCheck(table().cards(), keptPositions()))
-        return;
     const Hand dealt = table().cards();
     const unsigned kept = keptPositions();
-    m_round.DrawAndPay();
-    emit handDrawn(dealt, kept, m_payoff.BetUnits());
+    // The check may ask the player; a press held back by the gate comes here only once it is
+    // idle, so it asks only then, and only where the round would draw.
+    if (m_round.DrawAndPay([&] { return !m_drawCheck || m_drawCheck(dealt, kept); }))
+        emit handDrawn(dealt, kept, m_payoff.BetUnits());
 }
 
 QString Game::hiScoreFile() const

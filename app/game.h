@@ -8,7 +8,8 @@
 #include "records/hiscores.h"
 #include "records/settings.h"
 #include "records/statistics.h"
-#include "ui/input_gate.h"
+#include "app/input_gate.h"
+#include "ui/key_repeat_filter.h"
 
 #include <QDir>
 #include <QObject>
@@ -77,6 +78,8 @@ public:
 signals:
     // The program is to end now.
     void finished();
+    // A bet's hand is dealt: the round is in its draw phase.
+    void handDealt();
     // A round is over: the hand as dealt, the positions kept for the draw (bit p - 1 for
     // position p) and the bet units it was played for.
     void handDrawn(const Hand &dealt, unsigned kept, int units);
@@ -109,6 +112,7 @@ private:
     FileKeeper m_settingsKeeper;
     Payoff m_payoff;
     Money m_money;
+    KeyRepeatFilter m_keyRepeats;
     InputGate m_gate;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<StartupWindow> m_startupWindow;

@@ -31,9 +31,9 @@ bool Round::PlaceBet()
     return true;
 }
 
-bool Round::DrawAndPay()
+bool Round::DrawAndPay(const std::function<bool()> &approve)
 {
-    if (m_phase != RoundPhase::Draw)
+    if (m_phase != RoundPhase::Draw || (approve && !approve()))
         return false;
     m_table.DealCards();
     const qint64 win = ClassifyHand();

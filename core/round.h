@@ -4,6 +4,7 @@
 #include "core/table_snapshot.h"
 
 #include <QtGlobal>
+#include <functional>
 
 class Clock;
 class Money;
@@ -22,8 +23,9 @@ public:
 
     // Takes the stake and deals the bet's cards; only in the phase Bet. Says whether it did.
     bool PlaceBet();
-    // Draws, pays and records the round; only in the phase Draw. Says whether it did.
-    bool DrawAndPay();
+    // Draws, pays and records the round; only in the phase Draw, and once `approve` (when given)
+    // agrees, which may ask the player. Says whether it drew.
+    bool DrawAndPay(const std::function<bool()> &approve = {});
     // Marks or unmarks a card for exchange; only in the phase Draw.
     void toggleMark(int position, Table::Trigger trigger) { m_table.toggleMark(position, trigger); }
     // A new game: the first bet option, the current game's counts cleared, a new deck with the

@@ -3,7 +3,6 @@
 #include "ui/controls.h"
 #include "ui/focus_marked_button.h"
 #include "ui/image_list.h"
-#include "ui/input_gate.h"
 #include "ui/palette.h"
 #include "ui/picture_box.h"
 #include "ui/spoken_texts.h"
@@ -57,8 +56,8 @@ QString moneyText(qint64 amount)
 
 } // namespace
 
-GameTab::GameTab(const CardPictures &pictures, const InputGate &gate, QWidget *parent)
-    : QWidget(parent), m_pictures(pictures), m_gate(gate)
+GameTab::GameTab(const CardPictures &pictures, QWidget *parent)
+    : QWidget(parent), m_pictures(pictures)
 {
     auto *titleFirst = named(new PictureBox(this), QStringLiteral("Image8"));
     placeTwips(titleFirst, 1200, 480, 1305, 375);
@@ -319,7 +318,7 @@ void GameTab::showBlinking(bool blinking)
 void GameTab::blink()
 {
     // A tick that comes while a deal pauses is not acted upon.
-    if (m_gate.isBusy())
+    if (m_blinkHeld)
         return;
     m_handName->setVisible(!m_handName->isVisibleTo(this));
 }

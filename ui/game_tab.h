@@ -7,7 +7,6 @@
 #include <array>
 
 class ImageList;
-class InputGate;
 class PictureBox;
 class QButtonGroup;
 class QLabel;
@@ -28,7 +27,7 @@ public:
 
     static constexpr int kBlinkInterval = 250;   // milliseconds
 
-    GameTab(const CardPictures &pictures, const InputGate &gate, QWidget *parent);
+    GameTab(const CardPictures &pictures, QWidget *parent);
 
     // RoundView
     void newGame(const TableSnapshot &table) override;
@@ -38,6 +37,9 @@ public:
     void marked(int position, const TableSnapshot &table) override;
     void handDealt(const TableSnapshot &table) override;
     void paid(const TableSnapshot &table) override;
+
+    // While an operation runs (a deal pauses) the hand name does not blink.
+    void holdBlink(bool held) { m_blinkHeld = held; }
 
     // Gives the focus to the button of the phase, as the window is first shown.
     void focusRoundButton();
@@ -72,7 +74,6 @@ private:
     QPushButton *phaseButton() const;
 
     CardPictures m_pictures;
-    const InputGate &m_gate;
     std::array<PictureBox *, 5> m_faces{};
     std::array<PictureBox *, 5> m_covers{};
     QLabel *m_stake = nullptr;
@@ -84,6 +85,7 @@ private:
     std::array<QRadioButton *, 7> m_betChoices{};   // index 1..6; 0 unused
     QButtonGroup *m_betGroup = nullptr;
     QTimer *m_blinkTimer = nullptr;
+    bool m_blinkHeld = false;
 
     TableSnapshot m_shown;                       // what the tab draws
     QPushButton *m_focusTarget = nullptr;       // the button of the phase shown
