@@ -24,6 +24,6 @@ qint64 Payoff::winFor(std::optional<Category> category, int units) const
 {
     if (!category)
         return 0;
-    const qint64 stake = qint64(units) * 10;
+    const qint64 stake = stakeFor(units);
     return *category == Category::OnePair ? stake : stake * PayoffFactor(*category);
 }

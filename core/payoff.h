@@ -20,7 +20,9 @@ public:
     static int unitsForOption(int index);
 
     int BetUnits() const { return m_betUnits; }
-    qint64 stake() const { return qint64(m_betUnits) * 10; }
+    qint64 stake() const { return stakeFor(m_betUnits); }
+    // The credits of a stake of `units` bet units.
+    static qint64 stakeFor(int units) { return qint64(units) * 10; }
     int PayoffFactor(Category category) const { return m_factor[categoryIndex(category)]; }   // not One Pair
 
     // The win of a category at a stake of `units` bet units; 0 without a category.

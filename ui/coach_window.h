@@ -76,4 +76,5 @@ private:
     QListWidget *m_mistakes = nullptr;
     QPlainTextEdit *m_mistakeAnalysis = nullptr;
     QRect m_closedAt;   // where the player left it, for when it opens again
+    bool m_toldAHand = false;
 };
