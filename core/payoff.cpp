@@ -6,18 +6,9 @@ void Payoff::reset()
     m_betUnits = 1;
 }
 
-int Payoff::unitsForOption(int index)
+void Payoff::ChooseBet(int option)
 {
-    if (index == 5)
-        return 10;
-    if (index == 6)
-        return 20;
-    return index;
-}
-
-void Payoff::ChooseBet(int index)
-{
-    m_betUnits = unitsForOption(index);
+    m_betUnits = unitsForOption(option);
 }
 
 qint64 Payoff::winFor(std::optional<Category> category, int units) const

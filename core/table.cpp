@@ -22,7 +22,7 @@ void Table::DealCards()
 {
     m_random.reseed();
     for (int position = 1; position <= kPositions; ++position) {
-        if (m_keep[position - 1] || m_phase <= 0)
+        if (m_keep[position - 1] || m_phase == RoundComplete)
             continue;
         const Card card = m_deck.draw(m_random);
         m_cards[position - 1] = card;
@@ -31,7 +31,7 @@ void Table::DealCards()
         m_clock.pause(kCardPause);
     }
     m_keep.fill(true);
-    --m_phase;
+    m_phase = m_phase == NewDeckDealPending ? DrawPending : RoundComplete;
 }
 
 std::optional<Card> Table::shownCard(int position) const

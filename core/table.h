@@ -24,7 +24,8 @@ public:
 // Positions are 1..5 from left to right.
 class Table {
 public:
-    enum Phase { RoundComplete = 0, DrawPending = 1, NewDeckDealPending = 2 };
+    // Where the deal stands; each DealCards goes one step down.
+    enum Phase : int { RoundComplete = 0, DrawPending = 1, NewDeckDealPending = 2 };
     enum class Trigger { Face, Cover, Key };
 
     static constexpr double kCardPause = 0.1;    // seconds after each dealt card
@@ -34,15 +35,15 @@ public:
 
     // Card backs on every position, a full deck, nothing kept.
     void NewDeck();
-    // Deals every position whose keep flag is 0 while the phase is above 0, then keeps all
-    // five and lowers the phase by one.
+    // Deals every position whose keep flag is 0 unless the round is complete, then keeps all
+    // five and goes to the next phase.
     void DealCards();
     // Marks or unmarks a card for exchange; ignored outside the draw-pending phase.
     void toggleMark(int position, Trigger trigger);
     // End of a round: every card face up, so the whole hand shows.
     void uncoverAll();
 
-    int DealPhase() const { return m_phase; }
+    Phase DealPhase() const { return m_phase; }
     bool KeepCard(int position) const { return m_keep[position - 1]; }
     const Hand &cards() const { return m_cards; }
     const Deck &deck() const { return m_deck; }
@@ -64,5 +65,5 @@ private:
     std::array<bool, kPositions> m_keep{};
     std::array<bool, kPositions> m_dealt{};
     std::array<bool, kPositions> m_faceDown{};
-    int m_phase = NewDeckDealPending;
+    Phase m_phase = NewDeckDealPending;
 };

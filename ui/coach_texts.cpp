@@ -156,13 +156,12 @@ QString chartPageText(const WrittenChart &written)
                     .arg(QString::number(written.chartReturn.percent(), 'f', 3),
                          QString::number(written.bestReturn.percent(), 'f', 3),
                          QString::number(written.costPercent(), 'f', 3)));
-    // Wins per stake: category 5 is the full house, 6 four of a kind.
     text.append(QStringLiteral("It differs from the usual strategy for common tables because a full house pays %1 "
                                "and four of a kind %2 for one: a pair keeps the chance of both, so pairs are worth "
                                "much more than there, and a full house is kept rather than broken up for four to a "
                                "royal flush.")
-                    .arg(rules.wins[5] / rules.stake)
-                    .arg(rules.wins[6] / rules.stake));
+                    .arg(rules.winOf(Category::FullHouse) / rules.stake)
+                    .arg(rules.winOf(Category::FourOfAKind) / rules.stake));
     text.append(QString());
     const std::vector<ChartLine> &lines = written.chart.lines();
     for (size_t line = 0; line < lines.size(); ++line)

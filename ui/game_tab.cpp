@@ -1,5 +1,6 @@
 #include "ui/game_tab.h"
 
+#include "core/payoff.h"
 #include "ui/controls.h"
 #include "ui/focus_marked_button.h"
 #include "ui/image_list.h"
@@ -45,9 +46,6 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, qreal p
     }
     return result;
 }
-
-// The stake of each bet choice SSOption2(k), k = 1..6.
-constexpr std::array<int, 7> kChoiceStakes{0, 10, 20, 30, 40, 100, 200};
 
 QString moneyText(qint64 amount)
 {
@@ -146,9 +144,9 @@ void GameTab::buildBetChoice()
         {{6600, 5760, 255, 255}, {6840, 5745, 495, 255}},
     };
     m_betGroup = new QButtonGroup(this);
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= Payoff::kBetOptions; ++k) {
         const Choice &choice = choices[k - 1];
-        const QString stake = QString::number(kChoiceStakes[k]);
+        const QString stake = QString::number(Payoff::stakeForOption(k));
         auto *button = named(new QRadioButton(this), member("SSOption2", k));
         placeTwips(button, choice.button.x(), choice.button.y(), choice.button.width(), choice.button.height());
         button->setAccessibleName(QStringLiteral("Bet %1").arg(stake));
@@ -164,7 +162,7 @@ void GameTab::buildBetChoice()
 
 qint64 GameTab::chosenStake() const
 {
-    return kChoiceStakes[qMax(m_betGroup->checkedId(), 1)];
+    return Payoff::stakeForOption(qMax(m_betGroup->checkedId(), 1));
 }
 
 QPushButton *GameTab::phaseButton() const
@@ -274,7 +272,7 @@ void GameTab::showPhase(RoundPhase phase)
     if (isVisible())
         button->setFocus();
     other->setEnabled(false);
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= Payoff::kBetOptions; ++k)
         m_betChoices[k]->setEnabled(betting);
 }
 

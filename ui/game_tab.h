@@ -82,7 +82,7 @@ private:
     QLabel *m_balance = nullptr;
     QPushButton *m_bet = nullptr;
     QPushButton *m_deal = nullptr;
-    std::array<QRadioButton *, 7> m_betChoices{};   // index 1..6; 0 unused
+    std::array<QRadioButton *, 7> m_betChoices{};   // index = bet option 1..6; 0 unused
     QButtonGroup *m_betGroup = nullptr;
     QTimer *m_blinkTimer = nullptr;
     bool m_blinkHeld = false;
