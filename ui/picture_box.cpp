@@ -34,10 +34,11 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     if (m_picture.isEmpty())
         return;
+    // Drawn once for its size and the screen's pixel ratio, then copied: a card rising repaints
+    // many times.
+    const QRect target = m_stretch ? rect() : QRect(QPoint(0, 0), m_picture.size());
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF target = m_stretch ? QRectF(rect()) : QRectF(QPointF(0, 0), m_picture.size());
-    m_picture.paint(painter, target);
+    painter.drawPixmap(target.topLeft(), m_picture.rendering(target.size(), devicePixelRatioF()));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
