@@ -33,7 +33,7 @@ Coach::Coach(Game &game) : QObject(&game), m_game(game)
     connect(&game, &Game::handDealt, m_window, &CoachWindow::showNextHandDealt);
     connect(&game, &Game::gameStarted, this, [this] { m_window->showCoached(false); });
     connect(&game, &Game::handDrawn, this, &Coach::handDrawn);
-    game.setDrawCheck([this](const Hand &dealt, unsigned kept) { return mayDraw(dealt, kept); });
+    game.setDrawCheck([this](const Hand &dealt, Hold kept) { return mayDraw(dealt, kept); });
     m_window->showMistakes({});
     if (main.isVisible())
         open();
@@ -126,7 +126,7 @@ void Coach::switchToGame()
     m_game.mainWindow().activateWindow();
 }
 
-const CoachVerdict &Coach::verdict(const Hand &dealt, unsigned kept, int units)
+const CoachVerdict &Coach::verdict(const Hand &dealt, Hold kept, int units)
 {
     const StrategyChart &strategy = chart().chart;
     if (m_verdict && m_verdict->dealt == dealt && m_verdictUnits == units) {
@@ -140,7 +140,7 @@ const CoachVerdict &Coach::verdict(const Hand &dealt, unsigned kept, int units)
     return *m_verdict;
 }
 
-bool Coach::mayDraw(const Hand &dealt, unsigned kept)
+bool Coach::mayDraw(const Hand &dealt, Hold kept)
 {
     if (!m_window->warnsBeforeDraw())
         return true;
@@ -152,10 +152,10 @@ bool Coach::mayDraw(const Hand &dealt, unsigned kept)
     return askDrawAnyway(&m_game.mainWindow(), warningText(judged, chart().chart));
 }
 
-void Coach::handDrawn(const Hand &dealt, unsigned kept, int units)
+void Coach::handDrawn(const Hand &dealt, Hold kept, int units)
 {
     const CoachVerdict &judged = verdict(dealt, kept, units);
-    m_session.record(dealt, judged.analysis, kept);
+    m_session.record(dealt, judged.analysis, kept.bits());
     m_window->showHand(dealt, kept, judged.best, handTexts(judged, m_session, chart().chart));
     m_window->showMistakes(mistakeLines(m_session.mistakes()));
     // The next hand is judged anew, even where it is dealt alike.

@@ -42,9 +42,9 @@ private:
     void switchToCoach();
     void switchToGame();
     // The verdict on the hand for the hold kept, the hand counted only the first time it is asked.
-    const CoachVerdict &verdict(const Hand &dealt, unsigned kept, int units);
-    bool mayDraw(const Hand &dealt, unsigned kept);
-    void handDrawn(const Hand &dealt, unsigned kept, int units);
+    const CoachVerdict &verdict(const Hand &dealt, Hold kept, int units);
+    bool mayDraw(const Hand &dealt, Hold kept);
+    void handDrawn(const Hand &dealt, Hold kept, int units);
     void showMistake(int index);
 
     Game &m_game;

@@ -87,7 +87,7 @@ void Game::carryOut(const Command &command)
 void Game::drawAndPay()
 {
     const Hand dealt = table().cards();
-    const unsigned kept = keptPositions();
+    const Hold kept = keptPositions();
     // The check may ask the player; a press held back by the gate comes here only once it is
     // idle, so it asks only then, and only where the round would draw.
     if (m_round.DrawAndPay([&] { return !m_drawCheck || m_drawCheck(dealt, kept); }))
@@ -117,11 +117,13 @@ void Game::StartUp(std::unique_ptr<StartupWindow> startupWindow)
     FillHiScoreList();
 }
 
-unsigned Game::keptPositions()
+Hold Game::keptPositions() const
 {
-    unsigned kept = 0;
-    for (int position = 1; position <= kPositions; ++position)
-        kept |= unsigned(table().KeepCard(position)) << (position - 1);
+    Hold kept;
+    for (int position = 1; position <= kPositions; ++position) {
+        if (table().KeepCard(position))
+            kept = kept.keeping(position);
+    }
     return kept;
 }
 

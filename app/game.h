@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/money.h"
+#include "core/hold.h"
 #include "core/payoff.h"
 #include "core/round.h"
 #include "core/table.h"
@@ -65,8 +66,8 @@ public:
     InputGate &gate() { return m_gate; }
 
     // Asked once "&Deal" has passed the input gate, before the draw: whether to draw now (the
-    // hand as dealt, the positions kept, bit p - 1 for position p). It may open a modal dialog.
-    using DrawCheck = std::function<bool(const Hand &dealt, unsigned kept)>;
+    // hand as dealt, the positions kept). It may open a modal dialog.
+    using DrawCheck = std::function<bool(const Hand &dealt, Hold kept)>;
     void setDrawCheck(DrawCheck check) { m_drawCheck = std::move(check); }
     // Keeps the game in play from the hi-score list at "&New" and "&Exit"; a new game ends it.
     void keepFromHiScores() { m_keptFromHiScores = true; }
@@ -80,9 +81,8 @@ signals:
     void finished();
     // A bet's hand is dealt: the round is in its draw phase.
     void handDealt();
-    // A round is over: the hand as dealt, the positions kept for the draw (bit p - 1 for
-    // position p) and the bet units it was played for.
-    void handDrawn(const Hand &dealt, unsigned kept, int units);
+    // A round is over: the hand as dealt, the positions kept for the draw and the bet units it was played for.
+    void handDrawn(const Hand &dealt, Hold kept, int units);
     // A new game has started.
     void gameStarted();
 
@@ -94,7 +94,7 @@ private:
     void FillHiScoreList();
     void handOver();
     // The positions marked to keep, bit p - 1 for position p.
-    unsigned keptPositions();
+    Hold keptPositions() const;
     void offerToHiScores();
     // Writes hi.dat, then cfg.dat, each onto what another game saved there meanwhile; after a
     // failure asks whether to try again or leave unsaved.

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-int chartLineOf(const StrategyChart &chart, const Hand &dealt, unsigned hold)
+int chartLineOf(const StrategyChart &chart, const Hand &dealt, Hold hold)
 {
-    const std::optional<HoldClass> held = classifyHold(dealt, hold, chart.rules());
+    const std::optional<HoldClass> held = classifyHold(dealt, hold.bits(), chart.rules());
     if (!held)
         return 0;
     const std::vector<ChartLine> &lines = chart.lines();
@@ -15,21 +15,21 @@ int chartLineOf(const StrategyChart &chart, const Hand &dealt, unsigned hold)
     return 0;
 }
 
-CoachVerdict judgeHand(const Hand &dealt, unsigned kept, qint64 stake, HandAnalysis analysis,
+CoachVerdict judgeHand(const Hand &dealt, Hold kept, qint64 stake, HandAnalysis analysis,
                        const StrategyChart &chart)
 {
     CoachVerdict verdict;
     verdict.dealt = dealt;
     verdict.stake = stake;
     verdict.analysis = std::move(analysis);
-    verdict.charted = chart.lineFor(dealt).hold;
-    verdict.best = verdict.analysis.isBest(verdict.charted) ? verdict.charted : verdict.analysis.bestHolds.front();
+    verdict.charted = Hold(chart.lineFor(dealt).hold);
+    verdict.best = verdict.chartIsBest() ? verdict.charted : Hold(verdict.analysis.bestHolds.front());
     verdict.bestLine = chartLineOf(chart, dealt, verdict.best);
     verdict.chartedLine = chartLineOf(chart, dealt, verdict.charted);
     return withKept(std::move(verdict), kept, chart);
 }
 
-CoachVerdict withKept(CoachVerdict verdict, unsigned kept, const StrategyChart &chart)
+CoachVerdict withKept(CoachVerdict verdict, Hold kept, const StrategyChart &chart)
 {
     verdict.kept = kept;
     verdict.keptLine = chartLineOf(chart, verdict.dealt, kept);

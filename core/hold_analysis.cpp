@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kRanks = 13;
 constexpr int kUnseen = 47;
 
 struct Binomials {

@@ -262,9 +262,9 @@ void TestCoach::judgesAHandOnce()
     const Payoff payoff;
     static const WrittenChart written = writeChart(gameRules(payoff, 1));
     const Hand cards = hand(qPrintable(dealt));
-    const CoachVerdict first = judgeHand(cards, kKeepAll, 10, analyseHand(cards, payoff, 1), written.chart);
-    const CoachVerdict verdict = withKept(first, kept, written.chart);
-    QTEST(verdict.best, "best");
+    const CoachVerdict first = judgeHand(cards, Hold(kKeepAll), 10, analyseHand(cards, payoff, 1), written.chart);
+    const CoachVerdict verdict = withKept(first, Hold(kept), written.chart);
+    QTEST(verdict.best.bits(), "best");
     QTEST(verdict.keptLine, "keptLine");
     QTEST(verdict.bestLine, "bestLine");
     QFETCH(double, gaveUpStakes);

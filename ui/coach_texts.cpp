@@ -10,12 +10,12 @@ QString cardText(Card card)
     return rankText(card.rank) + suits[card.suit];
 }
 
-QString holdText(const Hand &dealt, unsigned hold)
+QString holdText(const Hand &dealt, Hold hold)
 {
     QStringList cards;
-    for (int i = 0; i < kPositions; ++i) {
-        if (hold & (1U << i))
-            cards.append(cardText(dealt[i]));
+    for (int position = 1; position <= kPositions; ++position) {
+        if (hold.keeps(position))
+            cards.append(cardText(dealt[position - 1]));
     }
     return cards.isEmpty() ? QStringLiteral("nothing") : cards.join(u' ');
 }
@@ -49,7 +49,7 @@ QString allHoldsText(const Hand &dealt, const HandAnalysis &analysis)
     QStringList text;
     for (unsigned hold : order)
         text.append(QStringLiteral("%1 credits: keep %2").arg(creditsText(analysis.holds[hold].expectedWin()),
-                                                             holdText(dealt, hold)));
+                                                             holdText(dealt, Hold(hold))));
     return text.join(u'\n');
 }
 
@@ -65,7 +65,7 @@ QString reasonText(const CoachVerdict &verdict, const StrategyChart &chart)
         text += QStringLiteral(" The chart says keep %1 (%2), but the exact count decides: "
                                "the best hold is worth %3 credits more.")
                     .arg(holdText(dealt, verdict.charted), lineText(chart, verdict.chartedLine),
-                         creditsText(verdict.analysis.gaveUp(verdict.charted)));
+                         creditsText(verdict.analysis.gaveUp(verdict.charted.bits())));
     }
     return text;
 }
@@ -84,10 +84,10 @@ CoachHandTexts handTexts(const CoachVerdict &verdict, const CoachSession &sessio
     const HandAnalysis &analysis = verdict.analysis;
     CoachHandTexts texts;
     texts.yourHold = QStringLiteral("Your hold: %1, %2 credits on average")
-                         .arg(holdText(dealt, verdict.kept), creditsText(analysis.holds[verdict.kept].expectedWin()));
+                         .arg(holdText(dealt, verdict.kept), creditsText(analysis.holds[verdict.kept.bits()].expectedWin()));
     QStringList bests;
     for (unsigned top : analysis.bestHolds)
-        bests.append(holdText(dealt, top));
+        bests.append(holdText(dealt, Hold(top)));
     texts.bestHold = QStringLiteral("Best hold: %1, %2 credits on average")
                          .arg(bests.join(QStringLiteral(" or ")), creditsText(analysis.best().expectedWin()));
     texts.verdict = verdict.playedBest() ? QStringLiteral("Best play")
@@ -129,8 +129,9 @@ QStringList mistakeLines(const std::vector<CoachMistake> &mistakes)
     QStringList lines;
     for (const CoachMistake &mistake : mistakes) {
         lines.append(QStringLiteral("%1: you kept %2, best %3; gave up %4 credits")
-                         .arg(holdText(mistake.dealt, kKeepAll), holdText(mistake.dealt, mistake.hold),
-                              holdText(mistake.dealt, mistake.analysis.bestHolds.front()), creditsText(mistake.gaveUp())));
+                         .arg(holdText(mistake.dealt, Hold(kKeepAll)), holdText(mistake.dealt, Hold(mistake.hold)),
+                              holdText(mistake.dealt, Hold(mistake.analysis.bestHolds.front())),
+                              creditsText(mistake.gaveUp())));
     }
     return lines;
 }
@@ -142,7 +143,7 @@ QString mistakesHintText(bool any)
 
 QString mistakeText(const CoachMistake &mistake)
 {
-    return holdText(mistake.dealt, kKeepAll) + QStringLiteral("\n\n") + allHoldsText(mistake.dealt, mistake.analysis);
+    return holdText(mistake.dealt, Hold(kKeepAll)) + QStringLiteral("\n\n") + allHoldsText(mistake.dealt, mistake.analysis);
 }
 
 QString chartBeingWrittenText() { return QStringLiteral("The chart for this table is being written…"); }

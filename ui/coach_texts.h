@@ -11,7 +11,7 @@
 // The coach's words: every sentence the coach shows. Cards are written as a player reads them ("Q♥", "10♠"), in table order.
 QString cardText(Card card);
 // "Q♥ 10♥ A♥" for a hold of a hand; "nothing" for none.
-QString holdText(const Hand &dealt, unsigned hold);
+QString holdText(const Hand &dealt, Hold hold);
 // "2.31" credits.
 QString creditsText(double credits);
 

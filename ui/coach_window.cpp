@@ -141,14 +141,14 @@ QLabel *CoachWindow::addLine(QWidget *page, const char *name)
     return label;
 }
 
-void CoachWindow::showHand(const Hand &dealt, unsigned hold, unsigned best, const CoachHandTexts &texts)
+void CoachWindow::showHand(const Hand &dealt, Hold hold, Hold best, const CoachHandTexts &texts)
 {
     m_toldAHand = true;
     m_stale->setEnabled(false);
     m_heading->setText(lastHandToldHeading());
     for (int i = 0; i < kPositions; ++i) {
-        const bool kept = hold & (1U << i);
-        const bool inBest = best & (1U << i);
+        const bool kept = hold.keeps(i + 1);
+        const bool inBest = best.keeps(i + 1);
         m_cards[i]->setPicture(inBest ? Picture::bestCard(dealt[i]) : Picture::card(dealt[i]));
         const QString state = cardStateText(kept, inBest);
         m_cards[i]->setStateDescription(state);
