@@ -5,7 +5,9 @@
 #include "ui/coach_placement.h"
 #include "ui/coach_texts.h"
 #include "ui/draw_warning_dialog.h"
+#include "ui/game_tab.h"
 #include "ui/main_window.h"
+#include "ui/table_in_sight.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -73,6 +75,11 @@ bool Coach::eventFilter(QObject *watched, QEvent *event)
     // The coach opens with the main window, once the window system has framed it.
     if (watched == &m_game.mainWindow() && event->type() == QEvent::Show && !m_placed)
         QTimer::singleShot(kMainFramedMs, this, &Coach::open);
+    // On a small screen the compact coach lies over a part of the main window: it stays in sight
+    // when the game is active again.
+    if (watched == &m_game.mainWindow() && event->type() == QEvent::WindowActivate && m_window && m_window->isVisible()
+        && m_window->frameGeometry().intersects(m_game.mainWindow().frameGeometry()))
+        m_window->raise();
     return QObject::eventFilter(watched, event);
 }
 
@@ -90,24 +97,34 @@ void Coach::open()
             place();
     });
 }
+
+QMargins Coach::windowFrame() const
+{
+    // Before the window system has framed the coach, its frame is taken to be like the main one's.
+    const QWidget &framed = m_window->isVisible() ? static_cast<const QWidget &>(*m_window) : m_game.mainWindow();
+    const QRect outer = framed.frameGeometry();
+    const QRect inner = framed.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+QRect Coach::placeBesideGame(const CoachSizes &contents, const QRect &alsoInSight) const
+{
+    const MainWindow &main = m_game.mainWindow();
+    const QMargins frame = windowFrame();
+    // Never over the cards, the round's buttons or the stakes: the coach is compact where it must.
+    TableInSight table = tableInSight(*main.gameTab());
+    if (alsoInSight.isValid())
+        table.ratherClear.append(alsoInSight);
+    // The window system may not have told the main window's frame yet: taken to be like the coach's.
+    return placeCoach(main.frameGeometry().united(main.geometry().marginsAdded(frame)), contents.grownBy(frame),
+                      table, main.screen()->availableGeometry());
+}
+
 void Coach::place()
 {
-    const QWidget &main = m_game.mainWindow();
-    const QRect mainFrame = main.frameGeometry();
-    const QScreen *screen = main.screen();
-    // Before the window system has framed the coach, its frame is taken to be like the main one's.
-    const QMargins frame = m_window->isVisible()
-                               ? QMargins(m_window->geometry().left() - m_window->frameGeometry().left(),
-                                          m_window->geometry().top() - m_window->frameGeometry().top(),
-                                          m_window->frameGeometry().right() - m_window->geometry().right(),
-                                          m_window->frameGeometry().bottom() - m_window->geometry().bottom())
-                               : QMargins(main.geometry().left() - mainFrame.left(), main.geometry().top() - mainFrame.top(),
-                                          mainFrame.right() - main.geometry().right(),
-                                          mainFrame.bottom() - main.geometry().bottom());
-    const QSize wanted = (m_window->isVisible() ? m_window->size() : m_window->sizeHint())
-                             .grownBy(frame);
-    const QRect placed = placeCoach(mainFrame, wanted, screen->availableGeometry());
-    m_window->resize(placed.size().shrunkBy(frame));
+    const QRect placed = placeBesideGame(m_window->layoutSizes());
+    m_window->resize(placed.size().shrunkBy(windowFrame()));
     m_window->move(placed.topLeft());
 }
 
@@ -118,6 +135,7 @@ void Coach::switchToCoach()
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
+    m_window->bringPagesIntoView();
 }
 
 void Coach::switchToGame()
@@ -149,7 +167,12 @@ bool Coach::mayDraw(const Hand &dealt, Hold kept)
     const CoachVerdict &judged = verdict(dealt, kept, m_game.payoff().BetUnits());
     if (judged.playedBest())
         return true;
-    return askDrawAnyway(&m_game.mainWindow(), warningText(judged, chart().chart));
+    return askDrawAnyway(&m_game.mainWindow(), warningText(judged, chart().chart),
+                         [this](const QSize &contents) {
+                             // Rather not over the coach either, which tells the hand before.
+                             return placeBesideGame({contents, contents, contents},
+                                                    m_window->isVisible() ? m_window->frameGeometry() : QRect());
+                         });
 }
 
 void Coach::handDrawn(const Hand &dealt, Hold kept, int units)

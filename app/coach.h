@@ -39,6 +39,10 @@ private:
     void place();
     // Starts writing the chart in its own thread, unless it is written or being written.
     void startChart();
+    QMargins windowFrame() const;
+    // A frame for a window of that size on the main window's screen that leaves the table, and
+    // rather also `alsoInSight`, in sight.
+    QRect placeBesideGame(const CoachSizes &contents, const QRect &alsoInSight = {}) const;
     void switchToCoach();
     void switchToGame();
     // The verdict on the hand for the hold kept, the hand counted only the first time it is asked.

@@ -44,6 +44,7 @@ protected:
 
 private:
     void buildMenu();
+    void addDesktopKeys(QAction *exit);
 
     TabControl *m_tabs;
     GameTab *m_game;
