@@ -1,3 +1,4 @@
+#include "app/analyse_command.h"
 #include "app/coach.h"
 #include "app/command_line.h"
 #include "app/data_folder.h"
@@ -38,6 +39,10 @@ void print(std::FILE *stream, const QString &text)
 
 int main(int argc, char *argv[])
 {
+    // A hand analysed for a script: no display, no window, no file read or written.
+    if (const std::optional<int> status = runAnalyseCommand(argc, argv))
+        return *status;
+
     // Read before the application exists, which needs a display: --help and --version answer
     // without one, and a refused command line starts nothing.
     const CommandLine options = parseCommandLine(argumentsAfterName(argc, argv));
