@@ -38,8 +38,9 @@ Coach::Coach(Game &game) : QObject(&game), m_game(game)
     connect(&game, &Game::handDrawn, this, &Coach::handDrawn);
     game.setDrawCheck([this](const Hand &dealt, Hold kept) { return mayDraw(dealt, kept); });
     m_window->showMistakes({});
-    m_window->pages()->addTab(new AnalysePage([this]() -> const StrategyChart & { return chart().chart; }),
-                              QStringLiteral("&Analyse"));
+    auto *analyse = new AnalysePage([this]() -> const StrategyChart & { return chart().chart; });
+    CoachWindow::markAsPage(analyse, QStringLiteral("Analyse"));
+    m_window->pages()->addTab(analyse, QStringLiteral("&Analyse"));
     if (main.isVisible())
         open();
 }
@@ -163,11 +164,20 @@ const CoachVerdict &Coach::verdict(const Hand &dealt, Hold kept, int units)
 
 bool Coach::mayDraw(const Hand &dealt, Hold kept)
 {
+    const bool draws = askedToDraw(dealt, kept);
+    // Heard with the payout, while the player stays on the game; the page holds the rest.
+    if (draws)
+        m_game.mainWindow().gameTab()->addToPayoutNews(verdictNewsText(*m_verdict));
+    return draws;
+}
+
+bool Coach::askedToDraw(const Hand &dealt, Hold kept)
+{
+    const CoachVerdict &judged = verdict(dealt, kept, m_game.payoff().BetUnits());
     if (!m_window->warnsBeforeDraw())
         return true;
     m_game.keepFromHiScores();
     m_window->showCoached(true);
-    const CoachVerdict &judged = verdict(dealt, kept, m_game.payoff().BetUnits());
     if (judged.playedBest())
         return true;
     return askDrawAnyway(&m_game.mainWindow(), warningText(judged, chart().chart),

@@ -48,6 +48,8 @@ private:
     // The verdict on the hand for the hold kept, the hand counted only the first time it is asked.
     const CoachVerdict &verdict(const Hand &dealt, Hold kept, int units);
     bool mayDraw(const Hand &dealt, Hold kept);
+    // Judges the hand and, when the player asked for warnings, warns of a hold that is not a best one.
+    bool askedToDraw(const Hand &dealt, Hold kept);
     void handDrawn(const Hand &dealt, Hold kept, int units);
     void showMistake(int index);
 

@@ -1,5 +1,6 @@
 #include "ui/accessible_roles.h"
 
+#include "ui/accessible_coach_pages.h"
 #include "ui/accessible_menu_item.h"
 #include "ui/accessible_picture.h"
 #include "ui/accessible_tab_row.h"
@@ -57,7 +58,7 @@ QAccessibleInterface *roleFor(const QString &className, QObject *object)
         return accessiblePicture(static_cast<PictureBox *>(object));
     if (className == QLatin1String("StartupWindow"))
         return new StartupWindowAccessible(static_cast<QWidget *>(object));
-    return nullptr;
+    return accessibleCoachPart(className, object);
 }
 
 } // namespace

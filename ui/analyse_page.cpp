@@ -112,7 +112,7 @@ void AnalysePage::analyse()
             if (const std::optional<Card> card = parseCard(word))
                 m_pickers[pickerIndex(*card)]->setChecked(true);
         }
-        m_message->setText(m_cards->text().trimmed().isEmpty() ? QString() : parsed.error);
+        showMessage(m_cards->text().trimmed().isEmpty() ? QString() : parsed.error);
         return;
     }
     markPicked(parsed.hand, kPositions);
@@ -121,7 +121,7 @@ void AnalysePage::analyse()
     const Hand &dealt = parsed.hand;
     const HandAnalysis analysis = analyseHand(dealt, chart.rules());
     const unsigned charted = chart.lineFor(dealt).hold;
-    m_message->setText(QStringLiteral("The chart keeps %1 — %2%3.")
+    showMessage(QStringLiteral("The chart keeps %1 — %2%3.")
                            .arg(holdText(dealt, Hold(charted)), lineText(chart, dealt, charted),
                                 analysis.isBest(charted) ? QStringLiteral(", a best hold")
                                                          : QStringLiteral(", but the exact count finds a better one")));
@@ -140,7 +140,7 @@ void AnalysePage::analyse()
         m_holds->insertRow(row);
         for (int column = 0; column < cells.size(); ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
-            item->setData(Qt::AccessibleTextRole, spoken);
+            item->setData(Qt::AccessibleTextRole, spokenText(spoken));
             if (hold == charted)
                 item->setFont(bold);
             if (column == 1 || column == 2)
@@ -149,6 +149,16 @@ void AnalysePage::analyse()
         }
     }
     m_holds->setCurrentCell(0, 0);
+}
+
+void AnalysePage::showMessage(const QString &text)
+{
+    m_message->setText(text);
+    // A screen reader hears the line with the holds it heads (or why there are none), as their
+    // description, its cards in words: no stop for the line itself between the cards and the holds.
+    const QString said = spokenText(text);
+    if (m_holds->accessibleDescription() != said)
+        m_holds->setAccessibleDescription(said);
 }
 
 void AnalysePage::pick(Card card)

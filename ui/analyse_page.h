@@ -24,6 +24,8 @@ public:
 
 private:
     void analyse();
+    // Shows the line above the holds: an error in the typed cards, or what the chart keeps.
+    void showMessage(const QString &text);
     void pick(Card card);
     void markPicked(const Hand &hand, int cards);
 

@@ -1,5 +1,6 @@
 #include "ui/coach_texts.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <numeric>
@@ -23,6 +24,36 @@ QString holdText(const Hand &dealt, Hold hold)
 QString creditsText(double credits)
 {
     return QString::number(credits, 'f', 2);
+}
+
+QString spokenText(const QString &shown)
+{
+    static const QRegularExpression written(QStringLiteral("(?<![\\w])(10|[2-9JQKA])([♦♥♣♠])"));
+    static const QString suits = QStringLiteral("♦♥♣♠");
+    static const QString ranks = QStringLiteral("JQKA");
+    QString said;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch &card : written.globalMatch(shown)) {
+        const QString rank = card.captured(1);
+        const int value = ranks.contains(rank) ? 11 + int(ranks.indexOf(rank)) : rank.toInt();
+        said += shown.mid(from, card.capturedStart() - from) + cardName(Card{value, int(suits.indexOf(card.captured(2)))});
+        from = card.capturedEnd();
+    }
+    return said + shown.mid(from);
+}
+
+QString verdictNewsText(const CoachVerdict &verdict)
+{
+    if (verdict.playedBest())
+        return QStringLiteral("Best play.");
+    QStringList cards;
+    for (int position = 1; position <= kPositions; ++position) {
+        if (verdict.best.keeps(position))
+            cards.append(cardName(verdict.dealt[position - 1]));
+    }
+    const QString best = cards.isEmpty() ? QStringLiteral("draw five") : QStringLiteral("keep ") + cards.join(QStringLiteral(", "));
+    return verdict.bestLine ? QStringLiteral("Gave up %1: best %2, line %3.").arg(creditsText(verdict.gaveUp()), best).arg(verdict.bestLine)
+                            : QStringLiteral("Gave up %1: best %2.").arg(creditsText(verdict.gaveUp()), best);
 }
 
 namespace {

@@ -14,6 +14,12 @@ QString cardText(Card card);
 QString holdText(const Hand &dealt, Hold hold);
 // "2.31" credits.
 QString creditsText(double credits);
+// A text shown by the coach as a screen reader should say it: each card written as a player reads
+// it ("K♦", "10♠") becomes its name ("King of diamonds"); a synthesizer would say "K diamond suit".
+QString spokenText(const QString &shown);
+// The verdict told once after the draw, while the player stays on the game: "Best play." or
+// "Gave up 12.96: best keep 5 of hearts, 5 of spades, line 20."; the page holds the rest.
+QString verdictNewsText(const CoachVerdict &verdict);
 
 // Why the best hold is best, in the chart's words: "Best: keep 9♣ 9♠ — line 9, Low pair. You
 // kept K♣ Q♠ — line 14, Two high cards." Where the chart's hold is not a best hold, it says that

@@ -1,8 +1,11 @@
 #include "ui/coach_window.h"
 
+#include "ui/bus_events.h"
 #include "ui/coach_texts.h"
 #include "ui/picture_box.h"
+#include "ui/spoken_texts.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGraphicsOpacityEffect>
@@ -15,11 +18,12 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
-// A line a screen reader reads when the player tabs to it.
+// A line a screen reader reads when the player tabs to it (a label draws no focus mark).
 QLabel *readableLine(QWidget *parent, const char *name)
 {
     auto *label = new QLabel(parent);
@@ -27,7 +31,19 @@ QLabel *readableLine(QWidget *parent, const char *name)
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::NoFocus);
     return label;
+}
+
+// Shows a line and names it as a screen reader should say it; an empty line is not in the Tab
+// order.
+void tell(QLabel *line, const QString &text)
+{
+    line->setText(text);
+    const QString said = spokenText(text);
+    if (line->accessibleName() != said)
+        line->setAccessibleName(said);
+    line->setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 QPlainTextEdit *readOnlyText(QWidget *parent, const char *name, const QString &accessibleName)
@@ -66,7 +82,7 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_summary = readableLine(this, "CoachSummary");
     m_summary->setContentsMargins(style()->pixelMetric(QStyle::PM_LayoutLeftMargin), style()->pixelMetric(QStyle::PM_LayoutTopMargin),
                                   style()->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
-    m_summary->setText(coachSpeaksLaterText());
+    tell(m_summary, coachSpeaksLaterText());
     // Two lines at most, whatever the width, so that the compact window never outgrows its room.
     m_summary->setMaximumHeight(m_summary->contentsMargins().top() + fontMetrics().lineSpacing() * 2);
     m_summary->hide();
@@ -77,7 +93,7 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
     layout = new QVBoxLayout(body);
     auto *keys = readableLine(this, "CoachKeys");
-    keys->setText(coachKeysText());
+    tell(keys, coachKeysText());
     layout->addWidget(keys);
     // What the warning costs on a line of its own, which wraps: the coach fits narrow rooms.
     m_warn = new QCheckBox(QStringLiteral("&Warn me before the draw"), this);
@@ -86,7 +102,7 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_warn->setAccessibleDescription(warnCost);
     layout->addWidget(m_warn);
     auto *cost = readableLine(this, "CoachWarnCost");
-    cost->setText(warnCost);
+    tell(cost, warnCost);
     layout->addWidget(cost);
     m_coached = readableLine(this, "CoachCoached");
     layout->addWidget(m_coached);
@@ -94,10 +110,12 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("CoachPages"));
     m_pages->addTab(scrolled(lastHandPage()), QStringLiteral("&Last hand"));
+    markAsPage(m_pages->widget(0), QStringLiteral("Last hand"));
     m_chart = readOnlyText(this, "CoachChart", QStringLiteral("Strategy chart"));
     m_chart->setPlainText(chartBeingWrittenText());
     m_pages->addTab(m_chart, QStringLiteral("&Strategy"));
     auto *mistakes = new QWidget;
+    markAsPage(mistakes, QStringLiteral("Mistakes"));
     auto *mistakesLayout = new QVBoxLayout(mistakes);
     m_mistakes = new QListWidget(mistakes);
     m_mistakes->setObjectName(QStringLiteral("CoachMistakes"));
@@ -111,6 +129,10 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     });
     m_pages->addTab(mistakes, QStringLiteral("&Mistakes"));
     layout->addWidget(m_pages);
+    connect(m_pages, &QTabWidget::currentChanged, this, &CoachWindow::tellPage);
+    // Entered by Tab, the list has a current entry but none selected, which a screen reader
+    // does not read out: it is told.
+    m_mistakes->installEventFilter(this);
 
     auto *toGame = new QShortcut(QKeySequence(Qt::Key_F6), this);
     connect(toGame, &QShortcut::activated, this, &CoachWindow::switchToGame);
@@ -126,7 +148,7 @@ QWidget *CoachWindow::lastHandPage()
     QFont bold = m_heading->font();
     bold.setBold(true);
     m_heading->setFont(bold);
-    m_heading->setText(lastHandHeading());
+    tell(m_heading, lastHandHeading());
     layout->addWidget(m_heading);
 
     auto *hand = new QWidget(page);
@@ -151,7 +173,7 @@ QWidget *CoachWindow::lastHandPage()
     m_playedBest = addLine(page, "CoachPlayedBest");
     m_worthKept = addLine(page, "CoachWorthKept");
     layout->addStretch();
-    m_yourHold->setText(coachSpeaksLaterText());
+    tell(m_yourHold, coachSpeaksLaterText());
     m_stale = new QGraphicsOpacityEffect(page);
     m_stale->setOpacity(0.4);
     m_stale->setEnabled(false);
@@ -171,9 +193,10 @@ void CoachWindow::showHand(const Hand &dealt, Hold hold, Hold best, const CoachH
     m_toldAHand = true;
     m_stale->setEnabled(false);
     m_summary->setEnabled(true);
-    m_summary->setText(texts.verdict + u'\n' + texts.bestHold);
-    m_summary->setAccessibleName(m_summary->text());
-    m_heading->setText(lastHandToldHeading());
+    tell(m_summary, texts.verdict + u'\n' + texts.bestHold);
+    // Where am I, anywhere on the coach, tells its advice.
+    setAccessibleDescription(m_summary->accessibleName());
+    tell(m_heading, lastHandToldHeading());
     for (int i = 0; i < kPositions; ++i) {
         const bool kept = hold.keeps(i + 1);
         const bool inBest = best.keeps(i + 1);
@@ -182,16 +205,15 @@ void CoachWindow::showHand(const Hand &dealt, Hold hold, Hold best, const CoachH
         m_cards[i]->setStateDescription(state);
         m_kept[i]->setText(keptMarkText(kept));
         m_kept[i]->setAccessibleName(cardName(dealt[i]) + QStringLiteral(", ") + state);
+        m_kept[i]->setFocusPolicy(Qt::StrongFocus);
     }
-    m_yourHold->setText(texts.yourHold);
-    m_bestHold->setText(texts.bestHold);
-    m_verdict->setText(texts.verdict);
-    m_reason->setText(texts.reason);
-    m_handsPlayed->setText(texts.handsPlayed);
-    m_playedBest->setText(texts.playedBest);
-    m_worthKept->setText(texts.worthKept);
-    for (QLabel *line : {m_heading, m_yourHold, m_bestHold, m_verdict, m_reason, m_handsPlayed, m_playedBest, m_worthKept})
-        line->setAccessibleName(line->text());
+    tell(m_yourHold, texts.yourHold);
+    tell(m_bestHold, texts.bestHold);
+    tell(m_verdict, texts.verdict);
+    tell(m_reason, texts.reason);
+    tell(m_handsPlayed, texts.handsPlayed);
+    tell(m_playedBest, texts.playedBest);
+    tell(m_worthKept, texts.worthKept);
 }
 
 void CoachWindow::showNextHandDealt()
@@ -200,8 +222,7 @@ void CoachWindow::showNextHandDealt()
         return;
     m_stale->setEnabled(true);
     m_summary->setEnabled(false);
-    m_heading->setText(lastHandStaleHeading());
-    m_heading->setAccessibleName(m_heading->text());
+    tell(m_heading, lastHandStaleHeading());
 }
 
 void CoachWindow::showChart(const QString &text)
@@ -212,7 +233,10 @@ void CoachWindow::showChart(const QString &text)
 void CoachWindow::showMistakes(const QStringList &mistakes)
 {
     m_mistakes->clear();
-    m_mistakes->addItems(mistakes);
+    for (const QString &mistake : mistakes) {
+        auto *item = new QListWidgetItem(mistake, m_mistakes);
+        item->setData(Qt::AccessibleTextRole, spokenText(mistake));
+    }
     m_mistakeAnalysis->setPlainText(mistakesHintText(!mistakes.isEmpty()));
 }
 
@@ -224,8 +248,7 @@ void CoachWindow::showMistakeAnalysis(const QString &text)
 void CoachWindow::showCoached(bool coached)
 {
     // The line keeps its place either way, so that the pages below do not move.
-    m_coached->setText(coachedText(coached));
-    m_coached->setAccessibleName(m_coached->text());
+    tell(m_coached, coachedText(coached));
 }
 
 bool CoachWindow::warnsBeforeDraw() const
@@ -260,6 +283,36 @@ void CoachWindow::resizeEvent(QResizeEvent *event)
     const QSize least = m_body->widget()->minimumSizeHint();
     m_summary->setVisible(width() < least.width() || height() < least.height());
     QWidget::resizeEvent(event);
+}
+
+void CoachWindow::markAsPage(QWidget *page, const QString &name)
+{
+    page->setProperty(kCoachPageProperty, true);
+    page->setAccessibleName(name);
+}
+
+void CoachWindow::tellPage(int index)
+{
+    // The focus moved into the page, whose name is read with it, or stays on the page's tab,
+    // which is read itself; elsewhere the page chosen by its access key is told.
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *page = m_pages->widget(index);
+    if (!focus || focus->window() != this || !page || page->isAncestorOf(focus) || focus == page
+        || focus == m_pages->tabBar())
+        return;
+    sendDescriptionChanged(focus, spoken::coachPage(QString(m_pages->tabText(index)).remove(u'&')));
+}
+
+bool CoachWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_mistakes && event->type() == QEvent::FocusIn) {
+        // Qt makes the first entry current as the list takes the focus, after this event.
+        QTimer::singleShot(0, m_mistakes, [this] {
+            if (m_mistakes->hasFocus() && m_mistakes->currentItem() && m_mistakes->selectedItems().isEmpty())
+                sendDescriptionChanged(m_mistakes, spokenText(m_mistakes->currentItem()->text()));
+        });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CoachWindow::closeEvent(QCloseEvent *event)

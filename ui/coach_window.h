@@ -17,6 +17,10 @@ class QPlainTextEdit;
 class QScrollArea;
 class QTabWidget;
 
+// Marks a page of the coach's window (a widget of its pages, named): a screen reader names it
+// when the focus enters it.
+inline constexpr char kCoachPageProperty[] = "quintdrawCoachPage";
+
 // What the coach says about one hand, in words already written.
 struct CoachHandTexts {
     QString yourHold;
@@ -53,6 +57,8 @@ public:
     // The player came here by F6: in the compact layout, the pages' tabs scroll into view.
     void bringPagesIntoView();
     QTabWidget *pages() const { return m_pages; }
+    // Names a page for a screen reader, which reads the name as the focus enters the page.
+    static void markAsPage(QWidget *page, const QString &name);
 
 signals:
     void switchToGame();
@@ -62,10 +68,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *lastHandPage();
     QLabel *addLine(QWidget *page, const char *name);
+    // Tells a screen reader the page chosen, where the focus does not go with it.
+    void tellPage(int index);
 
     std::array<PictureBox *, kPositions> m_cards{};
     std::array<QLabel *, kPositions> m_kept{};

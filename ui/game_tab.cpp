@@ -288,7 +288,9 @@ void GameTab::narrate(narration::Event event)
         m_faces[p - 1]->setStateDescription(narration::faceState(m_shown, p));
     }
     // The other button is disabled and cannot have the focus; it is described when its phase comes.
-    const QString description = narration::tableDescription(m_shown, chosenStake());
+    QString description = narration::tableDescription(m_shown, chosenStake());
+    if (event == narration::Event::Paid && !m_payoutNews.isEmpty())
+        description += u' ' + std::exchange(m_payoutNews, QString());
     if (phaseButton()->accessibleDescription() != description)
         phaseButton()->setAccessibleDescription(description);
 }

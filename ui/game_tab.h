@@ -40,6 +40,9 @@ public:
 
     // While an operation runs (a deal pauses) the hand name does not blink.
     void holdBlink(bool held) { m_blinkHeld = held; }
+    // Words a screen reader hears after the table when the coming draw is paid (the coach's
+    // verdict), once.
+    void addToPayoutNews(const QString &words) { m_payoutNews = words; }
 
     // Gives the focus to the button of the phase, as the window is first shown.
     void focusRoundButton();
@@ -86,6 +89,7 @@ private:
     QButtonGroup *m_betGroup = nullptr;
     QTimer *m_blinkTimer = nullptr;
     bool m_blinkHeld = false;
+    QString m_payoutNews;
 
     TableSnapshot m_shown;                       // what the tab draws
     QPushButton *m_focusTarget = nullptr;       // the button of the phase shown

@@ -60,6 +60,8 @@ QString currentGameCount(const QString &category) { return tr("%1, current game"
 QString totalCount(const QString &category) { return tr("%1, total").arg(category); }
 QString payoffFor(const QString &category) { return tr("pays for %1").arg(category); }
 
+QString coachPage(const QString &page) { return tr("%1 page").arg(page); }
+
 QString pictureText(const QStringList &lines)
 {
     QStringList read;

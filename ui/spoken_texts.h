@@ -38,6 +38,9 @@ QString totalCount(const QString &category);
 // What an amount on the Payoff tab is: "pays for Two pair".
 QString payoffFor(const QString &category);
 
+// A page of the coach chosen by its access key: "Strategy page".
+QString coachPage(const QString &page);
+
 // A help picture's text read out: its lines, a second column after a comma, each sentence on a
 // line of its own so that a reader can go through it line by line.
 QString pictureText(const QStringList &lines);
