@@ -9,10 +9,12 @@
 #include "ui/table_in_sight.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -67,6 +69,8 @@ private slots:
     void listsTheSessionsMistakesLargestFirst();
     void judgesAHandOnce_data();
     void judgesAHandOnce();
+    void heardByEar_data();
+    void heardByEar();
 };
 
 void TestCoach::speaksOnlyAfterTheDraw_data()
@@ -329,6 +333,86 @@ void TestCoach::listsTheSessionsMistakesLargestFirst()
                                      ->toPlainText().split(u'\n');
     QCOMPARE(analysis.size(), 2 + kHolds);
     QCOMPARE(analysis.at(2), QStringLiteral("20.09 credits: keep J♥ J♠"));
+}
+
+// What a screen reader hears of a coached hand: the verdict once, after the table, on the game's
+// button that has the focus; on the coach, every line and card by Tab, cards named in words,
+// where am I telling the advice, the pages as named panels in a stack that is only layout.
+void TestCoach::heardByEar_data()
+{
+    QTest::addColumn<QList<int>>("exchanged");
+    QTest::addColumn<QString>("replacements");
+    QTest::addColumn<QString>("control");     // an objectName; "" for the coach's window
+    QTest::addColumn<int>("text");            // QAccessible::Text
+    QTest::addColumn<QString>("heard");       // what it ends with
+    QTest::addColumn<bool>("byTab");
+    const QList<int> pair{1, 2, 3};
+    const QList<int> royal{5};
+    const int name = QAccessible::Name;
+    const int description = QAccessible::Description;
+    QTest::newRow("payout: best play") << royal << "2C" << "SSCommand1" << description << "Won 0, balance 90. Best play." << false;
+    QTest::newRow("payout: gave up")
+        << pair << "2C 3D 4S" << "SSCommand1" << description
+        << "Gave up 319.06: best keep 10 of hearts, Jack of hearts, Queen of hearts, King of hearts, line 6." << false;
+    QTest::newRow("your hold") << pair << "2C 3D 4S" << "CoachYourHold" << name
+                               << "Your hold: King of hearts King of spades, 20.09 credits on average" << true;
+    QTest::newRow("reason") << pair << "2C 3D 4S" << "CoachReason" << name
+                            << "You kept King of hearts King of spades — line 13, High pair (jacks or better)." << true;
+    QTest::newRow("a card") << pair << "2C 3D 4S" << "CoachKept1" << name << "10 of hearts, exchanged, in the best hold" << true;
+    QTest::newRow("verdict") << royal << "2C" << "CoachVerdict" << name << "Best play" << true;
+    QTest::newRow("figures") << royal << "2C" << "CoachPlayedBest" << name << "Played best: 100.0 %" << true;
+    QTest::newRow("where am I") << pair << "2C 3D 4S" << "" << description
+                                << "Best hold: 10 of hearts Jack of hearts Queen of hearts King of hearts, 339.15 credits on average"
+                                << false;
+    QTest::newRow("the one mistake") << pair << "2C 3D 4S" << "CoachMistakes" << name
+                                     << "you kept King of hearts King of spades, best 10 of hearts Jack of hearts Queen of "
+                                        "hearts King of hearts; gave up 319.06 credits"
+                                     << true;
+    QTest::newRow("a page is a named panel") << royal << "2C" << "CoachMistakesPage" << name << "Mistakes" << false;
+}
+
+void TestCoach::heardByEar()
+{
+    QFETCH(QList<int>, exchanged);
+    QFETCH(QString, replacements);
+    QFETCH(QString, control);
+    QFETCH(int, text);
+    QFETCH(QString, heard);
+    QFETCH(bool, byTab);
+    TestGame test;
+    auto *coach = new Coach(test.game);
+    CoachWindow *window = coach->window();
+    test.betWith("TH JH QH KH KS");
+    for (int position : exchanged)
+        test.clickFace(position);
+    for (const QString &card : replacements.split(u' '))
+        test.random.scriptCard(::card(card));
+    QTest::mouseClick(test.deal(), Qt::LeftButton);
+    QWidget *widget = control.isEmpty() ? window : test.game.mainWindow().findChild<QWidget *>(control);
+    if (!widget)
+        widget = window->findChild<QWidget *>(control);
+    QVERIFY2(widget, qPrintable(control));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    if (qobject_cast<QListWidget *>(widget))   // its one entry
+        accessible = accessible->child(0);
+    const QString said = accessible->text(QAccessible::Text(text));
+    QVERIFY2(said.endsWith(heard), qPrintable(said));
+    QVERIFY2(!said.contains(QRegularExpression(QStringLiteral("[♦♥♣♠]"))), qPrintable(said));
+    if (control == QLatin1String("CoachMistakesPage")) {
+        QCOMPARE(accessible->role(), QAccessible::Pane);
+        QCOMPARE(QAccessible::queryAccessibleInterface(accessible->parent()->object())->role(), QAccessible::Client);
+    }
+    if (!byTab)
+        return;
+    // Tab from the coach's first control reaches it: the Last hand page is shown first.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    if (widget == window->findChild<QListWidget *>(QStringLiteral("CoachMistakes")))
+        window->pages()->setCurrentIndex(2);
+    window->findChild<QWidget *>(QStringLiteral("CoachKeys"))->setFocus();
+    for (int press = 0; press < 40 && QApplication::focusWidget() != widget; ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), widget);
 }
 
 QTEST_MAIN(TestCoach)

@@ -1,5 +1,6 @@
 #include "ui/coach_window.h"
 
+#include "ui/accessible_roles.h"
 #include "ui/bus_events.h"
 #include "ui/coach_texts.h"
 #include "ui/picture_box.h"
@@ -70,6 +71,7 @@ QScrollArea *scrolled(QWidget *page)
 CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Coach"));
+    installAccessibleRoles();
     setWindowTitle(QStringLiteral("Coach"));
     // The player's keys stay with the game until the player comes here.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -115,6 +117,7 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_chart->setPlainText(chartBeingWrittenText());
     m_pages->addTab(m_chart, QStringLiteral("&Strategy"));
     auto *mistakes = new QWidget;
+    mistakes->setObjectName(QStringLiteral("CoachMistakesPage"));
     markAsPage(mistakes, QStringLiteral("Mistakes"));
     auto *mistakesLayout = new QVBoxLayout(mistakes);
     m_mistakes = new QListWidget(mistakes);
