@@ -2,7 +2,8 @@
 # Plays a round from the keyboard with the Orca screen reader running, and reads what Orca said
 # from its debug log: the five dealt cards, each mark, and the final cards with the win and the
 # balance; then a new game with its balance, a Help example hand and the hi-score list's first
-# entry. The start-up window is read out as it appears, so it keeps its whole time here. Orca
+# entry; then, in a coached game, the coach's verdict with the payout and the coach's lines by
+# Tab. The start-up window is read out as it appears, so it keeps its whole time here. Orca
 # speaks through a speech-dispatcher of the test's own, which needs no sound card.
 test_name=orca_speech
 here=$(cd "$(dirname "$0")" && pwd)
@@ -106,6 +107,81 @@ examples = [line for line in said if re.fullmatch(r"(\w+) of diamonds, \1 of hea
 if len(examples) != 1:
     problems.append(f"the example of four of a kind was told {len(examples)} times")
 print("\n".join(problems) or "Orca said: " + " | ".join(said))
+sys.exit(1 if problems else 0)
+PY
+
+# The coach by ear: a coached game, a round played on the game's buttons, the coach's verdict
+# heard with the payout while the focus stays there; then F6, and Tab through the coach's Last
+# hand page reads its lines, cards in words; Alt+M tells the Mistakes page.
+press "$main_window" ctrl+q
+wait_for_game_end
+[ "$game_status" -eq 0 ] || fail "the game ended with status $game_status"
+game_args=(--coach)
+start_game
+wait_for_main_window
+coach_shown() { [ -n "$(xdotool search --onlyvisible --name '^Coach$' 2>/dev/null)" ]; }
+wait_for 20 "the window \"Coach\"" coach_shown
+coach_window=$(xdotool search --onlyvisible --name '^Coach$' | head -n 1)
+wait_for 30 "the game on the accessibility bus" game_on_bus
+activate "$main_window"
+sleep 2
+coached_at=$(wc -l <"$speech")
+press "$main_window" space
+settle "$main_window" "$work/coached_dealt.png"
+press "$main_window" 1
+sleep 1
+press "$main_window" space
+settle "$main_window" "$work/coached_drawn.png"
+sleep 3
+is_active "$main_window" || fail "the coach's verdict took the focus from the game"
+drawn_at=$(wc -l <"$speech")
+press "$main_window" F6
+wait_for 10 "the coach to get the focus" is_active "$coach_window"
+sleep 1
+for _ in $(seq 16); do
+    press "$coach_window" Tab
+    sleep 0.6
+done
+press "$coach_window" alt+m
+sleep 2
+# The Strategy page takes the focus from the Mistakes list; its last lines are read from the end.
+press "$coach_window" alt+s
+sleep 2
+press "$coach_window" ctrl+End
+sleep 1
+press "$coach_window" Up
+sleep 1
+# said_of FIRST LAST: what Orca said in lines FIRST+1 to LAST of its log.
+said_of() { sed -n "$(($1 + 1)),$2p" "$speech" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{.*/\1/p"; }
+said_of "$coached_at" "$drawn_at" >"$work/said_at_draw.txt"
+said_of "$drawn_at" "$(wc -l <"$speech")" >"$work/said_on_coach.txt"
+
+"$python" - "$work/said_at_draw.txt" "$work/said_on_coach.txt" <<'PY' || fail "Orca did not say the coach (what it said: $work/said_at_draw.txt, $work/said_on_coach.txt)"
+import re, sys
+at_draw = [line.rstrip("\n") for line in open(sys.argv[1])]
+on_coach = [line.rstrip("\n") for line in open(sys.argv[2])]
+card = r"(?:\d+|Jack|Queen|King|Ace) of (?:diamonds|hearts|clubs|spades)"
+verdict = rf"(?:Best play\.|Gave up \d+\.\d\d: best (?:keep {card}(?:, {card})*|draw five)(?:, line \d+)?\.)"
+problems = []
+told = [line for line in at_draw if re.search(rf"balance \d+\. {verdict}$", line)]
+if len(told) != 1:
+    problems.append(f"the verdict was told with the payout {len(told)} times")
+for line_start in ("Your hold: ", "Best hold: "):
+    heard = [line for line in on_coach if line.startswith(line_start)]
+    if not heard:
+        problems.append(f"Tab did not read the line {line_start!r}")
+    elif not re.search(card, heard[0]) and "nothing" not in heard[0]:
+        problems.append(f"the line {heard[0]!r} names no card in words")
+if any(re.search("[♦♥♣♠]|suit", line) for line in on_coach):
+    problems.append("a card was read as its symbol")
+if any("layered pane" in line for line in on_coach):
+    problems.append("\"layered pane\" was said on the coach")
+if not any("Mistakes" in line for line in on_coach):
+    problems.append("Alt+M did not tell the Mistakes page")
+chart = [line for line in on_coach if re.fullmatch(r"\d+\. .+", line)]
+if len(chart) < 2 or int(chart[-2].split(".")[0]) != int(chart[-1].split(".")[0]) + 1:
+    problems.append(f"Ctrl+End and Up did not read the chart's last two lines: {chart}")
+print("\n".join(problems) or "Orca said: " + " | ".join(at_draw + on_coach))
 sys.exit(1 if problems else 0)
 PY
 log "passed"
