@@ -19,6 +19,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -136,6 +137,8 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     // Entered by Tab, the list has a current entry but none selected, which a screen reader
     // does not read out: it is told.
     m_mistakes->installEventFilter(this);
+    for (QPlainTextEdit *text : {m_chart, m_mistakeAnalysis})
+        text->installEventFilter(this);
 
     auto *toGame = new QShortcut(QKeySequence(Qt::Key_F6), this);
     connect(toGame, &QShortcut::activated, this, &CoachWindow::switchToGame);
@@ -314,6 +317,19 @@ bool CoachWindow::eventFilter(QObject *watched, QEvent *event)
             if (m_mistakes->hasFocus() && m_mistakes->currentItem() && m_mistakes->selectedItems().isEmpty())
                 sendDescriptionChanged(m_mistakes, spokenText(m_mistakes->currentItem()->text()));
         });
+    }
+    // Ctrl+End puts the caret at the start of the last line, not after its last letter: there
+    // Qt 6.4 reports no line to a screen reader, which says "blank" instead of the last line.
+    auto *text = qobject_cast<QPlainTextEdit *>(watched);
+    if (text && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_End && key->modifiers() == Qt::ControlModifier) {
+            QTextCursor cursor = text->textCursor();
+            cursor.movePosition(QTextCursor::End);
+            cursor.movePosition(QTextCursor::StartOfLine);
+            text->setTextCursor(cursor);
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
