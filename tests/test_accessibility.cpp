@@ -166,12 +166,16 @@ private slots:
         QTest::addColumn<bool>("tabStop");
         QTest::addColumn<QString>("name");          // a pattern
         QTest::addColumn<QString>("description");   // a pattern
-        QTest::newRow("current game count") << "SSPanel4(5)" << true << "1" << "Full house, current game";
-        QTest::newRow("total count") << "SSPanel6(0)" << true << "0" << "One Pair, total";
-        QTest::newRow("average") << "SSPanel12" << true << "350" << "Average win/turn";
-        QTest::newRow("payoff amount") << "Label8(7)" << true << "10000" << "pays for Royal flush";
-        QTest::newRow("example card") << "Image2(5)" << false << "(\\w+) of diamonds" << "example card 1";
-        QTest::newRow("example card back") << "Image2(9)" << false << "card back" << "example card 5";
+        QTest::addColumn<QString>("toggled");       // a choice a screen reader toggles first
+        // The meaning is in the name, which every screen reader speaks, and not repeated.
+        QTest::newRow("current game count") << "SSPanel4(5)" << true << "Full house, current game: 1" << "" << "";
+        QTest::newRow("total count") << "SSPanel6(0)" << true << "One Pair, total: 0" << "" << "";
+        QTest::newRow("average") << "SSPanel12" << true << "Average win per turn: 350" << "" << "";
+        QTest::newRow("payoff amount") << "Label8(7)" << true << "Royal flush pays 10000 for a stake of 10" << "" << "";
+        QTest::newRow("payoff amount at another stake")
+            << "Label8(7)" << true << "Royal flush pays 20000 for a stake of 20" << "" << "SSOption1(2)";
+        QTest::newRow("example card") << "Image2(5)" << false << "(\\w+) of diamonds" << "example card 1" << "";
+        QTest::newRow("example card back") << "Image2(9)" << false << "card back" << "example card 5" << "";
     }
 
     void valuesReachableWithWhatTheyAre()
@@ -180,10 +184,13 @@ private slots:
         QFETCH(bool, tabStop);
         QFETCH(QString, name);
         QFETCH(QString, description);
+        QFETCH(QString, toggled);
         TestGame t;
         t.betWith("JD JS 5H 5C 5S");
         t.drawWith({});
         QTest::mouseClick(t.find<QPushButton>(QStringLiteral("Command8")), Qt::LeftButton);
+        if (!toggled.isEmpty())
+            QAccessible::queryAccessibleInterface(t.find(toggled))->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
 
         QWidget *widget = t.find(control);
         QCOMPARE(bool(widget->focusPolicy() & Qt::TabFocus), tabStop);

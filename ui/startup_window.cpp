@@ -5,7 +5,6 @@
 #include "ui/controls.h"
 #include "ui/picture.h"
 
-#include <QAccessible>
 #include <QPainter>
 #include <QTimer>
 #include <qdrawutil.h>
@@ -74,11 +73,12 @@ void StartupWindow::showEvent(QShowEvent *event)
 }
 
 // Read out by a screen reader as it appears; the program reaches the accessibility bus a moment
-// after its start, so the news waits for it while the window shows.
+// after its start, and under load only after the first try, so the news waits for it as long
+// as the window shows (at most its few seconds).
 void StartupWindow::tellShown()
 {
     constexpr int kRetryMs = 100;
-    if (isVisible() && !sendWindowActivated(this) && QAccessible::isActive())
+    if (isVisible() && !sendWindowActivated(this))
         QTimer::singleShot(kRetryMs, this, &StartupWindow::tellShown);
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Plays a round from the keyboard with the Orca screen reader running, and reads what Orca said
 # from its debug log: the five dealt cards, each mark, and the final cards with the win and the
-# balance; then a new game with its balance, a Help example hand and the hi-score list's first
-# entry. The start-up window is read out as it appears, so it keeps its whole time here. Orca
+# balance; then a new game with its balance, a Help example hand, the hi-score list's first
+# entry, a Stats counter and Payoff amounts with what they count, a change of the Payoff stake,
+# and the whole text of the name field. The start-up window is read out as it appears, so it keeps its whole time here. Orca
 # speaks through a speech-dispatcher of the test's own, which needs no sound card.
 test_name=orca_speech
 here=$(cd "$(dirname "$0")" && pwd)
@@ -77,6 +78,39 @@ xdotool mousemove "$x" "$y" click 1
 sleep 1
 press "$main_window" Tab
 sleep 2
+# click_caption CAPTION: a real click on a tab caption, then Tab into its page.
+click_caption() {
+    local x y
+    read -r x y < <(query where "page tab" "$1") || fail "no tab caption \"$1\""
+    xdotool mousemove "$x" "$y" click 1
+    sleep 1
+}
+# The first Stats counter and Payoff amount, each with what it counts; a Payoff amount again
+# after another stake is chosen, which is told.
+click_caption Stats
+press "$main_window" Tab
+sleep 2
+click_caption Payoff
+press "$main_window" Tab
+sleep 2
+read -r x y < <(query where "radio button" 20) || fail "no stake choice 20 on the Payoff tab"
+xdotool mousemove "$x" "$y" click 1
+sleep 2
+press "$main_window" shift+Tab   # the last amount, before the stake choices
+sleep 2
+# The name field with a name typed, entered again by Tab: all of its text is selected and said.
+read -r x y < <(query where "page tab" Settings) || fail "no tab caption Settings"
+xdotool mousemove "$x" "$y" click 1
+sleep 1
+read -r x y < <(query where entry "Default name" 2>/dev/null || query where text "Default name") ||
+    fail "no text field \"Default name\""
+xdotool mousemove "$x" "$y" click 1
+press "$main_window" ctrl+a
+type_text "$main_window" Eva
+press "$main_window" shift+Tab
+sleep 1
+press "$main_window" Tab
+sleep 2
 # A line of speech in the log: SPEECH OUTPUT: 'text'{voice} or, for a key, 'key ' {voice}.
 tail -n +"$((started_at + 1))" "$speech" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{.*/\1/p" >"$work/said.txt"
 
@@ -105,6 +139,16 @@ if not any(re.fullmatch(r"1\s+\S+\s+-?\d+\.", line) for line in said):
 examples = [line for line in said if re.fullmatch(r"(\w+) of diamonds, \1 of hearts, \1 of clubs, \1 of spades, then 1 card face down\.", line)]
 if len(examples) != 1:
     problems.append(f"the example of four of a kind was told {len(examples)} times")
+counter = [line for line in said if re.search(r"One Pair, current game: \d+", line)]
+if not counter:
+    problems.append("the first Stats counter was not said with its hand and column")
+for amount in ("Two pair pays 20 for a stake of 10", "Royal flush pays 20000 for a stake of 20"):
+    if not any(line.startswith(amount) for line in said):
+        problems.append(f"no Payoff amount said as \"{amount}\"")
+if not any(line.endswith("Payoff for a stake of 20") for line in said):
+    problems.append("the change of the Payoff stake was not told")
+if not any(re.search(r"\bEva selected", line) for line in said):
+    problems.append("the name field was not said with its whole text, Eva, selected")
 print("\n".join(problems) or "Orca said: " + " | ".join(said))
 sys.exit(1 if problems else 0)
 PY
