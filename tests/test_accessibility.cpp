@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
 
@@ -200,6 +201,38 @@ private slots:
         QVERIFY2(whole(name).match(said(widget, QAccessible::Name)).hasMatch(), qPrintable(said(widget, QAccessible::Name)));
         QVERIFY2(whole(description).match(said(widget, QAccessible::Description)).hasMatch(),
                  qPrintable(said(widget, QAccessible::Description)));
+    }
+
+    // A text field reports its text as one run without attributes, whatever the offset asked, and
+    // its selection whole: from an empty run at the offset a screen reader took the text one
+    // letter short ("Ev selected" for "Eva").
+    void textFieldReportsItsTextWhole_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("offset");
+        QTest::newRow("at the start") << "Eva" << 0;
+        QTest::newRow("inside") << "Eva" << 1;
+        QTest::newRow("at the end") << "Eva" << 3;
+        QTest::newRow("empty") << "" << 0;
+    }
+
+    void textFieldReportsItsTextWhole()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, offset);
+        TestGame t;
+        auto *field = t.find<QLineEdit>(QStringLiteral("Text1"));
+        field->setText(text);
+        field->selectAll();
+        QAccessibleTextInterface *read = QAccessible::queryAccessibleInterface(field)->textInterface();
+        QVERIFY(read);
+        int start = -1;
+        int end = -1;
+        QCOMPARE(read->attributes(offset, &start, &end), QString());
+        QCOMPARE((QList<int>{start, end}), (QList<int>{0, int(text.size())}));
+        QCOMPARE(read->text(0, read->characterCount()), text);
+        read->selection(0, &start, &end);
+        QCOMPARE(read->text(start, end), text);
     }
 
     // A help topic's picture reads as text, one sentence a line, for a reader going line by line.
