@@ -6,6 +6,7 @@
 #include "ui/name_prompt_dialog.h"
 #include "ui/save_failure_dialog.h"
 #include "ui/startup_window.h"
+#include "ui/suit_colours.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -33,10 +34,16 @@ int main(int argc, char *argv[])
         QStringLiteral("data-folder"),
         QStringLiteral("Keep hi.dat and cfg.dat in the player's data folder (made if missing) instead of the current folder."));
     options.addOption(dataFolderOption);
+    const QCommandLineOption fourColourOption(
+        QStringLiteral("four-colour"),
+        QStringLiteral("Draw the cards in four colours: clubs green and diamonds blue, hearts red and spades black."));
+    options.addOption(fourColourOption);
     // Arguments it does not know are left alone, as they always were.
     options.parse(QApplication::arguments());
     if (options.isSet(helpOption))
         options.showHelp();
+    if (options.isSet(fourColourOption))
+        useSuitColours(SuitColours::FourColour);
 
     QDir folder = QDir::current();
     if (options.isSet(dataFolderOption)) {
