@@ -1,4 +1,5 @@
 #include "support/test_game.h"
+#include "ui/controls.h"
 #include "ui/tab_control.h"
 
 #include <QTabBar>
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 
@@ -131,6 +133,36 @@ private slots:
         tabs->setCurrentIndex(0);
         QCOMPARE(t.window().focusWidget(), t.find(focusedOnReturn));
         QCOMPARE(said(t.window().focusWidget(), QAccessible::Description), saidOnReturn);
+    }
+
+    // Tab from the round's button reaches the stake chosen, also after a new game chose the
+    // first stake again while the focus had been on another.
+    void tabReachesTheChosenStake_data()
+    {
+        QTest::addColumn<int>("chosenBefore");   // SSOption2 index clicked, 0 for none
+        QTest::addColumn<bool>("newGame");
+        QTest::addColumn<QString>("reached");
+        QTest::newRow("first stake") << 0 << false << "SSOption2(1)";
+        QTest::newRow("stake 30 chosen") << 3 << false << "SSOption2(3)";
+        QTest::newRow("stake 30, then F2") << 3 << true << "SSOption2(1)";
+    }
+
+    void tabReachesTheChosenStake()
+    {
+        QFETCH(int, chosenBefore);
+        QFETCH(bool, newGame);
+        QFETCH(QString, reached);
+        TestGame t;
+        t.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.window()));
+        if (chosenBefore > 0)
+            QTest::mouseClick(t.find(member("SSOption2", chosenBefore)), Qt::LeftButton);
+        if (newGame)
+            QTest::keyClick(&t.window(), Qt::Key_F2);
+        t.bet()->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(t.bet(), Qt::Key_Tab);
+        QCOMPARE(t.window().focusWidget(), t.find(reached));
+        QVERIFY(t.find<QRadioButton>(reached)->isChecked());
     }
 
     // The start-sum arrows take the focus and answer Up and Down, as a spin button with a value.

@@ -234,6 +234,12 @@ void GameTab::newGameBegan()
 {
     const bool betKeepsFocus = m_bet->isEnabled() && m_bet->hasFocus();
     m_betChoices[1]->setChecked(true);
+    // Tab enters a group of choices at the one that last had the focus (Qt gives Tab to that one
+    // alone); the stake chosen anew is where it must enter.
+    for (int k = 1; k <= 6; ++k) {
+        const Qt::FocusPolicy policy = m_betChoices[k]->focusPolicy();
+        m_betChoices[k]->setFocusPolicy(k == 1 ? Qt::FocusPolicy(policy | Qt::TabFocus) : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
     setBlinkInterval(0);
     showHandName(std::nullopt);
     showPhase(Phase::Bet);
