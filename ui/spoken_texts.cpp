@@ -65,6 +65,14 @@ QString payoffAmount(const QString &category, const QString &amount, qint64 stak
 }
 QString payoffStake(qint64 stake) { return tr("Payoff for a stake of %1").arg(stake); }
 
+QString startupText(const QStringList &lines)
+{
+    // "Quintdraw \u00b7 2026": the middle dot separates, and a speech synthesizer would name it.
+    return lines.join(QStringLiteral(". ")).replace(QStringLiteral(" \u00b7 "), QStringLiteral(", ")) + QLatin1Char('.');
+}
+
+QString hiScoresReset() { return tr("The hi-score list was reset."); }
+
 QString pictureText(const QStringList &lines)
 {
     QStringList read;

@@ -42,6 +42,12 @@ QString payoffAmount(const QString &category, const QString &amount, qint64 stak
 // The news of another stake chosen on the Payoff tab.
 QString payoffStake(qint64 stake);
 
+// The start-up window's lines of text below its title, read one after the other.
+QString startupText(const QStringList &lines);
+
+// The news of "Reset list".
+QString hiScoresReset();
+
 // A help picture's text read out: its lines, a second column after a comma, each sentence on a
 // line of its own so that a reader can go through it line by line.
 QString pictureText(const QStringList &lines);

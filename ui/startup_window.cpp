@@ -3,7 +3,9 @@
 #include "ui/accessible_roles.h"
 #include "ui/bus_events.h"
 #include "ui/controls.h"
+#include "ui/drawing.h"
 #include "ui/picture.h"
+#include "ui/spoken_texts.h"
 
 #include <QPainter>
 #include <QTimer>
@@ -34,6 +36,7 @@ StartupWindow::StartupWindow()
 
     installAccessibleRoles();
     setAccessibleName(Picture::of(Picture::Kind::StartupScreen).accessibleName());
+    setAccessibleDescription(spoken::startupText(drawing::startupTextLines()));
 
     // Over the place where the main window then appears (where the window system lets a program
     // place its windows).

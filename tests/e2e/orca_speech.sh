@@ -3,7 +3,8 @@
 # from its debug log: the five dealt cards, each mark, and the final cards with the win and the
 # balance; then a new game with its balance, a Help example hand, the hi-score list's first
 # entry, a Stats counter and Payoff amounts with what they count, a change of the Payoff stake,
-# and the whole text of the name field. The start-up window is read out as it appears, so it keeps its whole time here. Orca
+# the whole text of the name field, the news of Reset list, and a flat review of the Game tab
+# that reads each thing once. The start-up window is read out as it appears, so it keeps its whole time here. Orca
 # speaks through a speech-dispatcher of the test's own, which needs no sound card.
 test_name=orca_speech
 here=$(cd "$(dirname "$0")" && pwd)
@@ -43,10 +44,13 @@ wait_for_main_window
 # Not tail | grep -q: grep leaving early would fail the pipeline on tail's broken pipe.
 grep -q "SPEECH OUTPUT: 'Quintdraw is starting" < <(tail -n +"$((launched_at + 1))" "$speech") ||
     fail "Orca did not read out the start-up window (its log: $speech)"
+grep -q "SPEECH OUTPUT: 'Five-card draw poker. Quintdraw, 2026. Free to copy and share." < <(tail -n +"$((launched_at + 1))" "$speech") ||
+    fail "Orca did not read the start-up window's subtitle, year and note (its log: $speech)"
 wait_for 30 "the game on the accessibility bus" game_on_bus
 activate "$main_window"
 sleep 2
 started_at=$(wc -l <"$speech")
+
 
 press "$main_window" space
 settle "$main_window" "$work/dealt.png"
@@ -111,6 +115,24 @@ press "$main_window" shift+Tab
 sleep 1
 press "$main_window" Tab
 sleep 2
+# Reset list tells that it reset the list.
+read -r x y < <(query where "page tab" Hi-score) || fail "no tab caption Hi-score"
+xdotool mousemove "$x" "$y" click 1
+sleep 1
+read -r x y < <(query where "push button" "Reset list") || fail "no button \"Reset list\""
+xdotool mousemove "$x" "$y" click 1
+sleep 2
+# Flat review of the Game tab in a new game, from its top line down: the current line, up to
+# the top, then every line once.
+read -r x y < <(query where "page tab" Game) || fail "no tab caption Game"
+xdotool mousemove "$x" "$y" click 1
+sleep 1
+press "$main_window" KP_Up
+for _ in 1 2 3 4 5 6 7 8 9 10; do press "$main_window" KP_Home; sleep 0.3; done
+reviewed_at=$(wc -l <"$speech")
+for _ in 1 2 3 4 5 6 7 8 9; do press "$main_window" KP_Page_Up; sleep 0.5; done
+sleep 1
+tail -n +"$((reviewed_at + 1))" "$speech" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?\[\?{.*/\1/p" >"$work/reviewed.txt"
 # A line of speech in the log: SPEECH OUTPUT: 'text'{voice} or, for a key, 'key ' {voice}.
 tail -n +"$((started_at + 1))" "$speech" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{.*/\1/p" >"$work/said.txt"
 
@@ -149,7 +171,21 @@ if not any(line.endswith("Payoff for a stake of 20") for line in said):
     problems.append("the change of the Payoff stake was not told")
 if not any(re.search(r"\bEva selected", line) for line in said):
     problems.append("the name field was not said with its whole text, Eva, selected")
+if not any(line == "The hi-score list was reset." for line in said):
+    problems.append("Reset list did not tell that the list was reset")
 print("\n".join(problems) or "Orca said: " + " | ".join(said))
+sys.exit(1 if problems else 0)
+PY
+# Each line of the review once, and each thing on it once: the tab row with all six tabs, the
+# title in one piece, each card place once.
+"$python" - "$work/reviewed.txt" <<'PY' || fail "flat review of the Game tab is wrong (what Orca said: $work/reviewed.txt)"
+import sys
+lines = [line.rstrip("\n") for line in open(sys.argv[1])]
+expected = ["Game Stats Hi-score Settings Payoff Help", "Quintdraw title", " ".join(["card back"] * 5)]
+problems = [f"no review line {line!r}" for line in expected if line not in lines]
+if sum("Quintdraw title" in line for line in lines) != 1:
+    problems.append("the title is read on more than one line")
+print("\n".join(problems) or "reviewed: " + " | ".join(lines))
 sys.exit(1 if problems else 0)
 PY
 log "passed"
