@@ -1,5 +1,6 @@
 #include "support/test_game.h"
 #include "ui/controls.h"
+#include "ui/startup_window.h"
 #include "ui/tab_control.h"
 
 #include <QTabBar>
@@ -265,6 +266,47 @@ private slots:
         QCOMPARE(read->text(0, read->characterCount()), text);
         read->selection(0, &start, &end);
         QCOMPARE(read->text(start, end), text);
+    }
+
+    // What a screen reader's review and focus read is read once: a cover over a card place that
+    // shows the back and the title's second part only repeat another picture and are not
+    // showing, a cover over a dealt card is; a stake choice has no caption that would say its
+    // amount before its name; the start-up window tells its lines of text.
+    void eachThingReadOnce_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("cardMarked");   // after a bet, card 1 marked
+        QTest::addColumn<bool>("showing");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("card place") << "Image1(0)" << false << true << "no card dealt";
+        QTest::newRow("cover over the back") << "Image2(0)" << false << false << "card 1, face down";
+        QTest::newRow("cover over a marked card") << "Image2(0)" << true << true << "card 1, face down";
+        QTest::newRow("title") << "Image8" << false << true << "";
+        QTest::newRow("title's second part") << "Image7" << false << false << "";
+        QTest::newRow("stake choice") << "SSOption2(1)" << false << true << "";
+        QTest::newRow("start-up window") << "Form3" << false << true
+                                         << "Five-card draw poker. Quintdraw, 2026. Free to copy and share.";
+    }
+
+    void eachThingReadOnce()
+    {
+        QFETCH(QString, control);
+        QFETCH(bool, cardMarked);
+        QFETCH(bool, showing);
+        QFETCH(QString, description);
+        TestGame t;
+        StartupWindow startup;
+        startup.show();
+        if (cardMarked) {
+            t.betWith("2D QH 9C JS KD");
+            t.clickFace(1);
+        }
+        QWidget *widget = control == QLatin1String("Form3") ? &startup : t.find(control);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        QCOMPARE(!accessible->state().invisible, showing);
+        QCOMPARE(said(widget, QAccessible::Description), description);
+        const auto labels = accessible->relations(QAccessible::Label);
+        QVERIFY2(labels.isEmpty(), qPrintable(labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name)));
     }
 
     // A help topic's picture reads as text, one sentence a line, for a reader going line by line.
