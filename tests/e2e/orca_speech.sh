@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Plays a round from the keyboard with the Orca screen reader running, and reads what Orca said
 # from its debug log: the five dealt cards, each mark, and the final cards with the win and the
-# balance; then a new game with its balance, a Help example hand, the hi-score list's first
+# balance; then a new game with its balance and its stake reached by Tab, a Help example hand, the hi-score list's first
 # entry, a Stats counter and Payoff amounts with what they count, a change of the Payoff stake,
 # the whole text of the name field, the news of Reset list, and a flat review of the Game tab
 # that reads each thing once. The start-up window is read out as it appears, so it keeps its whole time here. Orca
@@ -51,7 +51,13 @@ activate "$main_window"
 sleep 2
 started_at=$(wc -l <"$speech")
 
-
+# The round is played at the stake 20, chosen by keys: Tab to the stakes, Right, back to Bet.
+press "$main_window" Tab
+sleep 1
+press "$main_window" Right
+sleep 1
+press "$main_window" shift+Tab
+sleep 1
 press "$main_window" space
 settle "$main_window" "$work/dealt.png"
 press "$main_window" 1
@@ -69,6 +75,9 @@ if prompt_shown; then   # the round won a place on the hi-score list
     wait_for 10 "the prompt to close" prompt_gone
 fi
 sleep 2
+# The new game chose the stake 10 again: Tab from Bet reaches it, which says its amount once.
+press "$main_window" Tab
+sleep 1
 # A click gives the example's button the focus, where its news is heard.
 read -r x y < <(query where "page tab" Help) || fail "no tab caption Help"
 xdotool mousemove "$x" "$y" click 1
@@ -171,6 +180,14 @@ if not any(line.endswith("Payoff for a stake of 20") for line in said):
     problems.append("the change of the Payoff stake was not told")
 if not any(re.search(r"\bEva selected", line) for line in said):
     problems.append("the name field was not said with its whole text, Eva, selected")
+if not any(line.endswith("Bet 20. Balance 80.") for line in said):
+    problems.append("the round was not dealt at the stake 20 chosen by keys")
+after_new_game = said[next((i for i, line in enumerate(said) if line.endswith("New game. Balance 100, stake 10.")), len(said)):]
+stake = next((i for i, line in enumerate(after_new_game) if line.startswith("Bet ") and line[4:5].isdigit()), None)
+if stake is None or after_new_game[stake] != "Bet 10." or not after_new_game[stake + 1].startswith("selected"):
+    problems.append(f"after the new game, Tab from Bet did not reach the stake 10 chosen: {after_new_game[stake:stake + 2] if stake is not None else 'no stake heard'}")
+elif after_new_game[stake - 1] == "10.":
+    problems.append("the stake choice said its amount twice")
 if not any(line == "The hi-score list was reset." for line in said):
     problems.append("Reset list did not tell that the list was reset")
 print("\n".join(problems) or "Orca said: " + " | ".join(said))
