@@ -195,8 +195,8 @@ void miniCard(QPainter &painter, const QRectF &rect, Card card)
 {
     const qreal unit = rect.width() / 40; // designed 40 wide, 58 high
     const QPainterPath outline = roundedRect(rect, 4 * unit);
-    painter.fillPath(outline, Qt::white);
-    const QColor ink = suitColour(card.suit);
+    painter.fillPath(outline, kCardFaceColour);
+    const QColor ink = cardInk(card.suit);
     const QPointF at = rect.topLeft();
     painter.fillPath(rankPath(card.rank, at.x() + 7 * unit, at.y() + 12 * unit, 12 * unit, 11 * unit),
                      ink);

@@ -6,6 +6,7 @@
 #include "ui/drawing.h"
 #include "ui/picture.h"
 #include "ui/spoken_texts.h"
+#include "ui/suit_colours.h"
 
 #include <QPainter>
 #include <QTimer>
@@ -56,12 +57,13 @@ void StartupWindow::paintEvent(QPaintEvent *)
 
     // The picture is one pixel shorter than the client area; the white below it matches its
     // ground. The program may carry it ready-drawn for common pixel ratios, made at build time
-    // by the same drawing code, so that the first thing a player sees costs no font loading.
+    // by the same drawing code in two colours, so that the first thing a player sees costs no
+    // font loading.
     const QPoint corner(kFrame, kFrame);
     const qreal ratio = devicePixelRatioF();
     const QPixmap ready(QStringLiteral(":/pictures/startup@%1x.png").arg(ratio));
     const Picture picture = Picture::of(Picture::Kind::StartupScreen);
-    if (!ready.isNull() && ready.size() == picture.size() * ratio) {
+    if (!ready.isNull() && ready.size() == picture.size() * ratio && suitColoursUsed() == SuitColours::TwoColour) {
         painter.drawPixmap(QRect(corner, picture.size()), ready);
     } else {
         painter.setRenderHint(QPainter::Antialiasing);

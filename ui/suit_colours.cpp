@@ -20,6 +20,11 @@ void useSuitColours(SuitColours colours)
     chosen = colours;
 }
 
+SuitColours suitColoursUsed()
+{
+    return chosen;
+}
+
 QColor cardInk(int suit)
 {
     return suitInk(chosen, suit);
