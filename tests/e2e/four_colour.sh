@@ -26,7 +26,7 @@ example_in_window() {
     xdotool mousemove --window "$main_window" 336 135 click 1
     sleep 0.5
     settle "$main_window" "$1"
-    press "$main_window" alt+F4
+    kill "$game_pid"   # how the game ends is not what this test looks at
     wait_for_game_end
 }
 
