@@ -5,11 +5,8 @@
 #include "ui/coach_texts.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
-
-const char kOption[] = "--analyse";
 
 QString keptLetters(const Hand &dealt, unsigned hold)
 {
@@ -65,22 +62,4 @@ int analyseCommand(QStringView cards, QTextStream &out, QTextStream &errors)
     for (const QString &line : analysedHoldLines(parsed.hand, analyseHand(parsed.hand, rules), written.chart))
         out << line << '\n';
     return 0;
-}
-
-std::optional<int> runAnalyseCommand(int argc, char **argv)
-{
-    const size_t optionLength = std::strlen(kOption);
-    for (int i = 1; i < argc; ++i) {
-        const char *cards = nullptr;
-        if (std::strcmp(argv[i], kOption) == 0)
-            cards = i + 1 < argc ? argv[i + 1] : "";
-        else if (std::strncmp(argv[i], kOption, optionLength) == 0 && argv[i][optionLength] == '=')
-            cards = argv[i] + optionLength + 1;
-        else
-            continue;
-        QTextStream out(stdout);
-        QTextStream errors(stderr);
-        return analyseCommand(QString::fromLocal8Bit(cards), out, errors);
-    }
-    return std::nullopt;
 }

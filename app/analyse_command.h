@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <QStringView>
 #include <QTextStream>
-#include <optional>
 
 // `quintdraw --analyse "JH JS 2C 7D 9S"`: every hold of one hand on this game's table, best
 // first, for players who script. It needs no display and runs before any window is made.
@@ -20,6 +19,3 @@ QStringList analysedHoldLines(const Hand &dealt, const HandAnalysis &analysis, c
 // Returns the exit status: 0, or 2 for text that is no hand.
 int analyseCommand(QStringView cards, QTextStream &out, QTextStream &errors);
 
-// The exit status when the command line asks for `--analyse` (as "--analyse CARDS" or
-// "--analyse=CARDS"), after doing it on standard output; nullopt when it does not ask.
-std::optional<int> runAnalyseCommand(int argc, char **argv);

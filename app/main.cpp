@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QTextStream>
 #include <QThread>
 #include <QWindow>
 
@@ -39,10 +40,6 @@ void print(std::FILE *stream, const QString &text)
 
 int main(int argc, char *argv[])
 {
-    // A hand analysed for a script: no display, no window, no file read or written.
-    if (const std::optional<int> status = runAnalyseCommand(argc, argv))
-        return *status;
-
     // Read before the application exists, which needs a display: --help and --version answer
     // without one, and a refused command line starts nothing.
     const CommandLine options = parseCommandLine(argumentsAfterName(argc, argv));
@@ -57,6 +54,12 @@ int main(int argc, char *argv[])
     if (options.showVersion) {
         print(stdout, versionText());
         return 0;
+    }
+    // A hand analysed for a script: no display, no window, no file read or written.
+    if (options.analyse) {
+        QTextStream out(stdout);
+        QTextStream errors(stderr);
+        return analyseCommand(*options.analyse, out, errors);
     }
 
     QDir folder = QDir::current();

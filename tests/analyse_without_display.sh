@@ -21,5 +21,5 @@ grep -q 'the same card' errors || fail "no message for a repeated card: $(cat er
 run --analyse > /dev/null 2> errors
 status=$?
 [ "$status" -eq 2 ] || fail "no cards exited $status"
-grep -q 'No cards' errors || fail "no message for no cards: $(cat errors)"
+grep -q 'needs a CARDS' errors || fail "no message for no cards: $(cat errors)"
 echo "--analyse: 32 holds and exit 0 for a hand, the fault and exit 2 otherwise, without a display"
