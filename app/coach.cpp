@@ -17,10 +17,10 @@
 
 namespace {
 
-QString percentText(double value)
-{
-    return QString::number(value, 'f', 1) + QStringLiteral(" %");
-}
+// The window system frames a window shown a moment after showing it; its frame is known only
+// then. These are that moment for the main window and for the coach's own window.
+constexpr int kMainFramedMs = 200;
+constexpr int kCoachFramedMs = 300;
 
 } // namespace
 
@@ -33,10 +33,10 @@ Coach::Coach(Game &game) : QObject(&game), m_game(game)
     connect(toCoach, &QShortcut::activated, this, &Coach::switchToCoach);
     connect(m_window, &CoachWindow::switchToGame, this, &Coach::switchToGame);
     connect(m_window, &CoachWindow::mistakeChosen, this, &Coach::showMistake);
-    connect(main.gameTab(), &GameTab::betPressed, m_window, &CoachWindow::showNextHandDealt);
+    connect(&game, &Game::handDealt, m_window, &CoachWindow::showNextHandDealt);
     connect(&game, &Game::gameStarted, this, [this] { m_window->showCoached(false); });
     connect(&game, &Game::handDrawn, this, &Coach::handDrawn);
-    game.setDrawCheck([this](const Hand &dealt, unsigned kept) { return mayDraw(dealt, kept); });
+    game.setDrawCheck([this](const Hand &dealt, Hold kept) { return mayDraw(dealt, kept); });
     m_window->showMistakes({});
     m_window->pages()->addTab(new AnalysePage([this]() -> const StrategyChart & { return chart().chart; }),
                               QStringLiteral("&Analyse"));
@@ -48,14 +48,25 @@ Coach::~Coach()
 {
     if (m_writing.valid())
         m_writing.wait();
-    delete m_window;
+}
+
+void Coach::startChart()
+{
+    if (m_chart || m_writing.valid())
+        return;
+    // The chart takes a moment to write: a thread of its own, so the game goes on meanwhile. Once
+    // written, it is shown as soon as the event loop runs.
+    m_writing = std::async(std::launch::async, [this, rules = gameRules(m_game.payoff(), 1)] {
+        WrittenChart written = writeChart(rules);
+        QMetaObject::invokeMethod(this, [this] { chart(); }, Qt::QueuedConnection);
+        return written;
+    });
 }
 
 const WrittenChart &Coach::chart()
 {
     if (!m_chart) {
-        if (!m_writing.valid())
-            m_writing = std::async(std::launch::async, writeChart, gameRules(m_game.payoff(), 1), 40);
+        startChart();
         m_chart = m_writing.get();
         m_window->showChart(chartPageText(*m_chart));
     }
@@ -66,7 +77,7 @@ bool Coach::eventFilter(QObject *watched, QEvent *event)
 {
     // The coach opens with the main window, once the window system has framed it.
     if (watched == &m_game.mainWindow() && event->type() == QEvent::Show && !m_placed)
-        QTimer::singleShot(200, this, &Coach::open);
+        QTimer::singleShot(kMainFramedMs, this, &Coach::open);
     // On a small screen the compact coach lies over a part of the main window: it stays in sight
     // when the game is active again.
     if (watched == &m_game.mainWindow() && event->type() == QEvent::WindowActivate && m_window && m_window->isVisible()
@@ -80,18 +91,11 @@ void Coach::open()
     if (m_placed)
         return;
     m_placed = true;
-    // The chart takes a moment to write: a thread of its own, so the game goes on meanwhile.
-    if (!m_chart && !m_writing.valid()) {
-        m_writing = std::async(std::launch::async, [this, rules = gameRules(m_game.payoff(), 1)] {
-            WrittenChart written = writeChart(rules);
-            QMetaObject::invokeMethod(this, [this] { chart(); }, Qt::QueuedConnection);
-            return written;
-        });
-    }
+    startChart();
     place();
     m_window->show();
     // Placed again once its own frame is known, unless the player has moved it meanwhile.
-    QTimer::singleShot(300, this, [this, at = m_window->pos()] {
+    QTimer::singleShot(kCoachFramedMs, this, [this, at = m_window->pos()] {
         if (m_window && m_window->isVisible() && m_window->pos() == at)
             place();
     });
@@ -143,22 +147,30 @@ void Coach::switchToGame()
     m_game.mainWindow().activateWindow();
 }
 
-bool Coach::mayDraw(const Hand &dealt, unsigned kept)
+const CoachVerdict &Coach::verdict(const Hand &dealt, Hold kept, int units)
+{
+    const StrategyChart &strategy = chart().chart;
+    if (m_verdict && m_verdict->dealt == dealt && m_verdictUnits == units) {
+        if (m_verdict->kept != kept)
+            m_verdict = withKept(std::move(*m_verdict), kept, strategy);
+    } else {
+        m_verdict = judgeHand(dealt, kept, m_game.payoff().stakeFor(units), analyseHand(dealt, m_game.payoff(), units),
+                              strategy);
+        m_verdictUnits = units;
+    }
+    return *m_verdict;
+}
+
+bool Coach::mayDraw(const Hand &dealt, Hold kept)
 {
     if (!m_window->warnsBeforeDraw())
         return true;
     m_game.keepFromHiScores();
     m_window->showCoached(true);
-    const HandAnalysis analysis = analyseHand(dealt, m_game.payoff(), m_game.payoff().BetUnits());
-    if (analysis.isBest(kept))
+    const CoachVerdict &judged = verdict(dealt, kept, m_game.payoff().BetUnits());
+    if (judged.playedBest())
         return true;
-    const unsigned best = reasonBestHold(dealt, analysis, chart().chart);
-    const QString warning = QStringLiteral("The best hold is %1, worth %2 credits on average.\n"
-                                           "Your hold, %3, gives up %4 credits on average.\n\n%5")
-                                .arg(holdText(dealt, best), creditsText(analysis.best().expectedWin()),
-                                     holdText(dealt, kept), creditsText(analysis.gaveUp(kept)),
-                                     reasonText(dealt, kept, analysis, chart().chart));
-    return askDrawAnyway(&m_game.mainWindow(), warning,
+    return askDrawAnyway(&m_game.mainWindow(), warningText(judged, chart().chart),
                          [this](const QSize &contents) {
                              // Rather not over the coach either, which tells the hand before.
                              return placeBesideGame({contents, contents, contents},
@@ -166,42 +178,17 @@ bool Coach::mayDraw(const Hand &dealt, unsigned kept)
                          });
 }
 
-void Coach::handDrawn(const Hand &dealt, unsigned kept, int units)
+void Coach::handDrawn(const Hand &dealt, Hold kept, int units)
 {
-    const HandAnalysis analysis = analyseHand(dealt, m_game.payoff(), units);
-    m_session.record(dealt, analysis, kept);
-    const StrategyChart &strategy = chart().chart;
-    const unsigned best = reasonBestHold(dealt, analysis, strategy);
-    CoachHandTexts texts;
-    texts.yourHold = QStringLiteral("Your hold: %1, %2 credits on average")
-                         .arg(holdText(dealt, kept), creditsText(analysis.holds[kept].expectedWin()));
-    QStringList bests;
-    for (unsigned top : analysis.bestHolds)
-        bests.append(holdText(dealt, top));
-    texts.bestHold = QStringLiteral("Best hold: %1, %2 credits on average")
-                         .arg(bests.join(QStringLiteral(" or ")), creditsText(analysis.best().expectedWin()));
-    texts.verdict = analysis.isBest(kept)
-                        ? QStringLiteral("Best play")
-                        : QStringLiteral("Gave up %1 credits on average").arg(creditsText(analysis.gaveUp(kept)));
-    texts.reason = reasonText(dealt, kept, analysis, strategy);
-    texts.handsPlayed = QStringLiteral("Hands played: %1").arg(m_session.handsPlayed());
-    texts.playedBest = QStringLiteral("Played best: %1").arg(percentText(m_session.shareBest()));
-    texts.worthKept = QStringLiteral("Expected win kept: %1 of the best").arg(percentText(m_session.worthKept()));
-    m_window->showHand(dealt, kept, best, texts);
-
-    QStringList mistakes;
-    for (const CoachMistake &mistake : m_session.mistakes()) {
-        mistakes.append(QStringLiteral("%1: you kept %2, best %3; gave up %4 credits")
-                            .arg(holdText(mistake.dealt, kKeepAll), holdText(mistake.dealt, mistake.hold),
-                                 holdText(mistake.dealt, mistake.analysis.bestHolds.front()),
-                                 creditsText(mistake.gaveUp())));
-    }
-    m_window->showMistakes(mistakes);
+    const CoachVerdict &judged = verdict(dealt, kept, units);
+    m_session.record(dealt, judged.analysis, kept.bits());
+    m_window->showHand(dealt, kept, judged.best, handTexts(judged, m_session, chart().chart));
+    m_window->showMistakes(mistakeLines(m_session.mistakes()));
+    // The next hand is judged anew, even where it is dealt alike.
+    m_verdict.reset();
 }
 
 void Coach::showMistake(int index)
 {
-    const CoachMistake &mistake = m_session.mistakes().at(index);
-    m_window->showMistakeAnalysis(holdText(mistake.dealt, kKeepAll) + QStringLiteral("\n\n")
-                                  + allHoldsText(mistake.dealt, mistake.analysis));
+    m_window->showMistakeAnalysis(mistakeText(m_session.mistakes().at(index)));
 }

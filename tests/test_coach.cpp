@@ -1,4 +1,6 @@
 #include "app/coach.h"
+#include "core/coach_verdict.h"
+#include "core/hold_analysis.h"
 #include "support/test_game.h"
 #include "ui/coach_placement.h"
 #include "ui/coach_window.h"
@@ -63,6 +65,8 @@ private slots:
     void warnsBeforeADrawToAWorseHold_data();
     void warnsBeforeADrawToAWorseHold();
     void listsTheSessionsMistakesLargestFirst();
+    void judgesAHandOnce_data();
+    void judgesAHandOnce();
 };
 
 void TestCoach::speaksOnlyAfterTheDraw_data()
@@ -328,4 +332,36 @@ void TestCoach::listsTheSessionsMistakesLargestFirst()
 }
 
 QTEST_MAIN(TestCoach)
+// One verdict holds all the coach says of a hand: the best hold named, the chart's lines of the
+// holds kept and best, and what was given up in stakes; another hold kept reuses the count.
+void TestCoach::judgesAHandOnce_data()
+{
+    QTest::addColumn<QString>("dealt");
+    QTest::addColumn<unsigned>("kept");
+    QTest::addColumn<unsigned>("best");
+    QTest::addColumn<int>("keptLine");
+    QTest::addColumn<int>("bestLine");
+    QTest::addColumn<double>("gaveUpStakes");
+    QTest::newRow("kept the pair") << "TH JH QH KH KS" << 0b11000U << 0b01111U << 13 << 6 << 31.906;
+    QTest::newRow("kept four to the royal") << "TH JH QH KH KS" << 0b01111U << 0b01111U << 6 << 6 << 0.0;
+    QTest::newRow("kept nothing") << "TH JH QH KH KS" << 0U << 0b01111U << 39 << 6 << 33.54;
+}
+
+void TestCoach::judgesAHandOnce()
+{
+    QFETCH(QString, dealt);
+    QFETCH(unsigned, kept);
+    const Payoff payoff;
+    static const WrittenChart written = writeChart(gameRules(payoff, 1));
+    const Hand cards = hand(qPrintable(dealt));
+    const CoachVerdict first = judgeHand(cards, Hold(kKeepAll), 10, analyseHand(cards, payoff, 1), written.chart);
+    const CoachVerdict verdict = withKept(first, Hold(kept), written.chart);
+    QTEST(verdict.best.bits(), "best");
+    QTEST(verdict.keptLine, "keptLine");
+    QTEST(verdict.bestLine, "bestLine");
+    QFETCH(double, gaveUpStakes);
+    QVERIFY2(qAbs(verdict.gaveUpStakes() - gaveUpStakes) < 0.05, qPrintable(QString::number(verdict.gaveUpStakes())));
+    QCOMPARE(verdict.playedBest(), gaveUpStakes == 0.0);
+}
+
 #include "test_coach.moc"

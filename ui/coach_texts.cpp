@@ -10,12 +10,12 @@ QString cardText(Card card)
     return rankText(card.rank) + suits[card.suit];
 }
 
-QString holdText(const Hand &dealt, unsigned hold)
+QString holdText(const Hand &dealt, Hold hold)
 {
     QStringList cards;
-    for (int i = 0; i < kPositions; ++i) {
-        if (hold & (1U << i))
-            cards.append(cardText(dealt[i]));
+    for (int position = 1; position <= kPositions; ++position) {
+        if (hold.keeps(position))
+            cards.append(cardText(dealt[position - 1]));
     }
     return cards.isEmpty() ? QStringLiteral("nothing") : cards.join(u' ');
 }
@@ -25,75 +25,20 @@ QString creditsText(double credits)
     return QString::number(credits, 'f', 2);
 }
 
-int chartLineOf(const StrategyChart &chart, const Hand &dealt, unsigned hold)
-{
-    const std::optional<HoldClass> held = classifyHold(dealt, hold, chart.rules());
-    if (!held)
-        return 0;
-    const std::vector<ChartLine> &lines = chart.lines();
-    for (size_t line = 0; line < lines.size(); ++line) {
-        if (std::find(lines[line].classes.begin(), lines[line].classes.end(), *held) != lines[line].classes.end())
-            return int(line) + 1;
-    }
-    return 0;
-}
-
 namespace {
 
-QString lineText(const StrategyChart &chart, const Hand &dealt, unsigned hold)
+QString percentText(double value)
 {
-    const int line = chartLineOf(chart, dealt, hold);
+    return QString::number(value, 'f', 1) + QStringLiteral(" %");
+}
+
+QString lineText(const StrategyChart &chart, int line)
+{
     return line ? QStringLiteral("line %1, %2").arg(line).arg(chart.lines()[line - 1].text)
                 : QStringLiteral("on no line of the chart");
 }
 
-} // namespace
-
-unsigned reasonBestHold(const Hand &dealt, const HandAnalysis &analysis, const StrategyChart &chart)
-{
-    const unsigned charted = chart.lineFor(dealt).hold;
-    return analysis.isBest(charted) ? charted : analysis.bestHolds.front();
-}
-
-QString reasonText(const Hand &dealt, unsigned kept, const HandAnalysis &analysis, const StrategyChart &chart)
-{
-    const unsigned best = reasonBestHold(dealt, analysis, chart);
-    QString text = QStringLiteral("Best: keep %1 — %2.").arg(holdText(dealt, best), lineText(chart, dealt, best));
-    if (kept != best)
-        text += QStringLiteral(" You kept %1 — %2.").arg(holdText(dealt, kept), lineText(chart, dealt, kept));
-    const unsigned charted = chart.lineFor(dealt).hold;
-    if (!analysis.isBest(charted)) {
-        text += QStringLiteral(" The chart says keep %1 (%2), but the exact count decides: "
-                               "the best hold is worth %3 credits more.")
-                    .arg(holdText(dealt, charted), lineText(chart, dealt, charted),
-                         creditsText(analysis.gaveUp(charted)));
-    }
-    return text;
-}
-
-QString chartPageText(const WrittenChart &written)
-{
-    const DrawRules &rules = written.chart.rules();
-    QStringList text;
-    text.append(QStringLiteral("Strategy for this game's table: keep the cards of the first line your hand matches."));
-    text.append(QStringLiteral("Following it returns %1 %; best play returns %2 %; the chart costs %3 %.")
-                    .arg(QString::number(written.chartReturn.percent(), 'f', 3),
-                         QString::number(written.bestReturn.percent(), 'f', 3),
-                         QString::number(written.costPercent(), 'f', 3)));
-    // Wins per stake: category 5 is the full house, 6 four of a kind.
-    text.append(QStringLiteral("It differs from the usual strategy for common tables because a full house pays %1 "
-                               "and four of a kind %2 for one: a pair keeps the chance of both, so pairs are worth "
-                               "much more than there, and a full house is kept rather than broken up for four to a "
-                               "royal flush.")
-                    .arg(rules.wins[5] / rules.stake)
-                    .arg(rules.wins[6] / rules.stake));
-    text.append(QString());
-    const std::vector<ChartLine> &lines = written.chart.lines();
-    for (size_t line = 0; line < lines.size(); ++line)
-        text.append(QStringLiteral("%1. %2").arg(line + 1).arg(lines[line].text));
-    return text.join(u'\n');
-}
-
+// Every hold of a hand with its worth, best first.
 QString allHoldsText(const Hand &dealt, const HandAnalysis &analysis)
 {
     std::array<unsigned, kHolds> order;
@@ -104,6 +49,123 @@ QString allHoldsText(const Hand &dealt, const HandAnalysis &analysis)
     QStringList text;
     for (unsigned hold : order)
         text.append(QStringLiteral("%1 credits: keep %2").arg(creditsText(analysis.holds[hold].expectedWin()),
-                                                             holdText(dealt, hold)));
+                                                             holdText(dealt, Hold(hold))));
+    return text.join(u'\n');
+}
+
+} // namespace
+
+QString reasonText(const CoachVerdict &verdict, const StrategyChart &chart)
+{
+    const Hand &dealt = verdict.dealt;
+    QString text = QStringLiteral("Best: keep %1 — %2.").arg(holdText(dealt, verdict.best), lineText(chart, verdict.bestLine));
+    if (verdict.kept != verdict.best)
+        text += QStringLiteral(" You kept %1 — %2.").arg(holdText(dealt, verdict.kept), lineText(chart, verdict.keptLine));
+    if (!verdict.chartIsBest()) {
+        text += QStringLiteral(" The chart says keep %1 (%2), but the exact count decides: "
+                               "the best hold is worth %3 credits more.")
+                    .arg(holdText(dealt, verdict.charted), lineText(chart, verdict.chartedLine),
+                         creditsText(verdict.analysis.gaveUp(verdict.charted.bits())));
+    }
+    return text;
+}
+
+QString warningText(const CoachVerdict &verdict, const StrategyChart &chart)
+{
+    return QStringLiteral("The best hold is %1, worth %2 credits on average.\n"
+                          "Your hold, %3, gives up %4 credits on average.\n\n%5")
+        .arg(holdText(verdict.dealt, verdict.best), creditsText(verdict.analysis.best().expectedWin()),
+             holdText(verdict.dealt, verdict.kept), creditsText(verdict.gaveUp()), reasonText(verdict, chart));
+}
+
+CoachHandTexts handTexts(const CoachVerdict &verdict, const CoachSession &session, const StrategyChart &chart)
+{
+    const Hand &dealt = verdict.dealt;
+    const HandAnalysis &analysis = verdict.analysis;
+    CoachHandTexts texts;
+    texts.yourHold = QStringLiteral("Your hold: %1, %2 credits on average")
+                         .arg(holdText(dealt, verdict.kept), creditsText(analysis.holds[verdict.kept.bits()].expectedWin()));
+    QStringList bests;
+    for (unsigned top : analysis.bestHolds)
+        bests.append(holdText(dealt, Hold(top)));
+    texts.bestHold = QStringLiteral("Best hold: %1, %2 credits on average")
+                         .arg(bests.join(QStringLiteral(" or ")), creditsText(analysis.best().expectedWin()));
+    texts.verdict = verdict.playedBest() ? QStringLiteral("Best play")
+                                         : QStringLiteral("Gave up %1 credits on average").arg(creditsText(verdict.gaveUp()));
+    texts.reason = reasonText(verdict, chart);
+    texts.handsPlayed = QStringLiteral("Hands played: %1").arg(session.handsPlayed());
+    texts.playedBest = QStringLiteral("Played best: %1").arg(percentText(session.shareBest()));
+    texts.worthKept = QStringLiteral("Expected win kept: %1 of the best").arg(percentText(session.worthKept()));
+    return texts;
+}
+
+QString cardStateText(bool kept, bool inBest)
+{
+    return (kept ? QStringLiteral("kept") : QStringLiteral("exchanged"))
+           + (inBest ? QStringLiteral(", in the best hold") : QString());
+}
+
+QString keptMarkText(bool kept)
+{
+    return kept ? QStringLiteral("kept") : QString();
+}
+
+QString lastHandHeading() { return QStringLiteral("Last hand"); }
+QString lastHandToldHeading() { return QStringLiteral("Last hand: the best hold is framed"); }
+QString lastHandStaleHeading()
+{
+    return QStringLiteral("Last hand (the hand before the one now dealt: no advice for the new cards)");
+}
+QString coachSpeaksLaterText() { return QStringLiteral("The coach speaks after each draw."); }
+QString coachKeysText() { return QStringLiteral("F6 moves between the game and the coach; Esc closes the coach."); }
+
+QString coachedText(bool coached)
+{
+    return coached ? QStringLiteral("This game is coached: its result will not enter the hi-score list") : QString();
+}
+
+QStringList mistakeLines(const std::vector<CoachMistake> &mistakes)
+{
+    QStringList lines;
+    for (const CoachMistake &mistake : mistakes) {
+        lines.append(QStringLiteral("%1: you kept %2, best %3; gave up %4 credits")
+                         .arg(holdText(mistake.dealt, Hold(kKeepAll)), holdText(mistake.dealt, Hold(mistake.hold)),
+                              holdText(mistake.dealt, Hold(mistake.analysis.bestHolds.front())),
+                              creditsText(mistake.gaveUp())));
+    }
+    return lines;
+}
+
+QString mistakesHintText(bool any)
+{
+    return any ? QStringLiteral("Choose a hand to see every hold's worth.") : QStringLiteral("No mistakes yet.");
+}
+
+QString mistakeText(const CoachMistake &mistake)
+{
+    return holdText(mistake.dealt, Hold(kKeepAll)) + QStringLiteral("\n\n") + allHoldsText(mistake.dealt, mistake.analysis);
+}
+
+QString chartBeingWrittenText() { return QStringLiteral("The chart for this table is being written…"); }
+
+QString chartPageText(const WrittenChart &written)
+{
+    const DrawRules &rules = written.chart.rules();
+    QStringList text;
+    text.append(QStringLiteral("Strategy for this game's table: keep the cards of the first line your hand matches."));
+    text.append(QStringLiteral("Following it returns %1 %; best play returns %2 %; the chart costs %3 %.")
+                    .arg(QString::number(written.chartReturn.percent(), 'f', 3),
+                         QString::number(written.bestReturn.percent(), 'f', 3),
+                         QString::number(written.costPercent(), 'f', 3)));
+    text.append(QStringLiteral("It differs from the usual strategy for common tables because a full house pays %1 "
+                               "and four of a kind %2 for one: a pair keeps the chance of both, so pairs are worth "
+                               "much more than there, and a full house is kept rather than broken up for four to a "
+                               "royal flush.")
+                    .arg(rules.winOf(Category::FullHouse) / rules.stake)
+                    .arg(rules.winOf(Category::FourOfAKind) / rules.stake));
+    text.append(QString());
+    const std::vector<ChartLine> &lines = written.chart.lines();
+    for (size_t line = 0; line < lines.size(); ++line)
+        text.append(QStringLiteral("%1. %2").arg(line + 1).arg(lines[line].text));
     return text.join(u'\n');
 }
