@@ -13,6 +13,7 @@ struct CommandLine {
     bool coach = false;
     // The hand --analyse names, as typed: analysed on standard output instead of playing.
     std::optional<QString> analyse;
+    bool fourColour = false;
     // Where hi.dat and cfg.dat live: the current folder unless --data-folder was given; then the
     // folder it names, or the player's data folder when it names none.
     bool useDataFolder = false;

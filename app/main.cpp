@@ -10,6 +10,7 @@
 #include "ui/name_prompt_dialog.h"
 #include "ui/save_failure_dialog.h"
 #include "ui/startup_window.h"
+#include "ui/suit_colours.h"
 
 #include <QApplication>
 #include <QDir>
@@ -80,6 +81,8 @@ int main(int argc, char *argv[])
     // Only the menu's "&Exit" and the window's close command end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     useGameFonts();
+    if (options.fourColour)
+        useSuitColours(SuitColours::FourColour);
 
     if (!folderError.isEmpty()) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Quintdraw"), folderError, QMessageBox::Ok);

@@ -1,6 +1,7 @@
 #include "ui/game_tab.h"
 
 #include "core/payoff.h"
+#include "ui/accessible_picture.h"
 #include "ui/controls.h"
 #include "ui/focus_marked_button.h"
 #include "ui/image_list.h"
@@ -63,6 +64,7 @@ GameTab::GameTab(const CardPictures &pictures, QWidget *parent)
     auto *titleRest = named(new PictureBox(this), QStringLiteral("Image7"));
     placeTwips(titleRest, 2400, 480, 2670, 540);
     titleRest->setPicture(Picture::of(Picture::Kind::TitleRest));
+    markRepeating(titleRest, titleFirst);
 
     buildCards();
     buildFrame();
@@ -108,6 +110,7 @@ void GameTab::buildCards()
         m_covers[i]->setPicture(m_pictures.back->picture());
         m_covers[i]->setStateDescription(spoken::coverOf(i + 1));
         m_covers[i]->hide();
+        markRepeating(m_covers[i], m_faces[i]);
         connect(m_covers[i], &PictureBox::clicked, this, [this, i] { emit coverClicked(i + 1); });
     }
 }
@@ -153,8 +156,9 @@ void GameTab::buildBetChoice()
         m_betGroup->addButton(button, k);
         m_betChoices[k] = button;
         auto *caption = label(this, QStringLiteral("Label%1").arg(10 + k), stake, 12);
+        // Not the button's buddy: a screen reader would say the amount before the button's
+        // name, which says it already ("10. Bet 10.").
         placeTwips(caption, choice.caption.x(), choice.caption.y(), choice.caption.width(), choice.caption.height());
-        caption->setBuddy(button);
     }
     connect(m_betGroup, &QButtonGroup::idClicked, this, &GameTab::betChosen);
     connect(m_betGroup, &QButtonGroup::idToggled, this, [this] { narrate(narration::Event::StakeChosen); });
@@ -177,9 +181,14 @@ void GameTab::draw(const TableSnapshot &table)
         const std::optional<Card> card = table.cards[i];
         const Picture picture = card ? m_pictures.lists[card->suit]->picture(card->rank - 1) : m_pictures.back->picture();
         // Set only when it changes: the picture names the face, and the narration may have named it more.
-        if (m_faces[i]->picture() != picture)
+        const bool faceChanged = m_faces[i]->picture() != picture;
+        if (faceChanged)
             m_faces[i]->setPicture(picture);
+        const bool coverChanged = m_covers[i]->isVisibleTo(this) != table.faceDown[i];
         m_covers[i]->setVisible(table.faceDown[i]);
+        // Whether a screen reader's review skips the cover depends on both pictures.
+        if (faceChanged || coverChanged)
+            sendShowingState(m_covers[i]);
     }
     m_handName->setText(table.category ? handLabel(*table.category) : QString());
     m_balance->setText(moneyText(table.balance));
@@ -192,6 +201,12 @@ void GameTab::newGame(const TableSnapshot &table)
     const bool betKeepsFocus = m_bet->isEnabled() && m_bet->hasFocus();
     draw(table);
     m_betChoices[1]->setChecked(true);
+    // Tab enters a group of choices at the one that last had the focus (Qt gives Tab to that one
+    // alone); the stake chosen anew is where it must enter.
+    for (int k = 1; k <= 6; ++k) {
+        const Qt::FocusPolicy policy = m_betChoices[k]->focusPolicy();
+        m_betChoices[k]->setFocusPolicy(k == 1 ? Qt::FocusPolicy(policy | Qt::TabFocus) : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
     showBlinking(false);
     showPhase(RoundPhase::Bet);
     narrate(narration::Event::NewGame);

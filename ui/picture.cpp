@@ -2,6 +2,7 @@
 
 #include "ui/drawing.h"
 #include "ui/help_texts.h"
+#include "ui/suit_colours.h"
 
 #include <QImage>
 #include <QPainter>
@@ -140,9 +141,11 @@ QPixmap Picture::rendering(QSize logical, qreal devicePixelRatio) const
 {
     if (isEmpty() || logical.isEmpty() || devicePixelRatio <= 0)
         return {};
-    const QString key = QStringLiteral("quintdraw/%1/%2/%3/%4x%5@%6")
+    // The suits' inks are part of the key: a picture drawn in two colours is not one in four.
+    const QString key = QStringLiteral("quintdraw/%1/%2/%3/%4x%5@%6/%7")
                             .arg(int(m_kind)).arg(m_card.rank).arg(m_card.suit)
-                            .arg(logical.width()).arg(logical.height()).arg(devicePixelRatio);
+                            .arg(logical.width()).arg(logical.height()).arg(devicePixelRatio)
+                            .arg(int(suitColoursUsed()));
     QPixmap cached;
     if (QPixmapCache::find(key, &cached))
         return cached;
