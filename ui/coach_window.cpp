@@ -19,7 +19,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTextCursor>
+#include <QTextBlock>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -318,17 +318,16 @@ bool CoachWindow::eventFilter(QObject *watched, QEvent *event)
                 sendDescriptionChanged(m_mistakes, spokenText(m_mistakes->currentItem()->text()));
         });
     }
-    // Ctrl+End puts the caret at the start of the last line, not after its last letter: there
-    // Qt 6.4 reports no line to a screen reader, which says "blank" instead of the last line.
+    // Ctrl+End tells the last line. Orca 43 takes the key for End, having lost the Control held
+    // by the time it reads the caret's move, and says the letter at the caret: "blank".
     auto *text = qobject_cast<QPlainTextEdit *>(watched);
     if (text && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_End && key->modifiers() == Qt::ControlModifier) {
-            QTextCursor cursor = text->textCursor();
-            cursor.movePosition(QTextCursor::End);
-            cursor.movePosition(QTextCursor::StartOfLine);
-            text->setTextCursor(cursor);
-            return true;
+            QTimer::singleShot(0, text, [text] {
+                if (text->hasFocus())
+                    sendDescriptionChanged(text, text->textCursor().block().text());
+            });
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -68,7 +68,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    // Tells the Mistakes list's entry on entering it; Ctrl+End in a text reads its last line.
+    // Tells the Mistakes list's entry on entering it, and a text's last line on Ctrl+End.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
