@@ -133,7 +133,7 @@ bool Coach::mayDraw(const Hand &dealt, unsigned kept)
     const HandAnalysis analysis = analyseHand(dealt, m_game.payoff(), m_game.payoff().BetUnits());
     if (analysis.isBest(kept))
         return true;
-    const unsigned best = reasonBestHold(dealt, analysis, chart().chart);
+    const unsigned best = namedBestHold(dealt, analysis, chart().chart);
     const QString warning = QStringLiteral("The best hold is %1, worth %2 credits on average.\n"
                                            "Your hold, %3, gives up %4 credits on average.\n\n%5")
                                 .arg(holdText(dealt, best), creditsText(analysis.best().expectedWin()),
@@ -147,7 +147,7 @@ void Coach::handDrawn(const Hand &dealt, unsigned kept, int units)
     const HandAnalysis analysis = analyseHand(dealt, m_game.payoff(), units);
     m_session.record(dealt, analysis, kept);
     const StrategyChart &strategy = chart().chart;
-    const unsigned best = reasonBestHold(dealt, analysis, strategy);
+    const unsigned best = namedBestHold(dealt, analysis, strategy);
     CoachHandTexts texts;
     texts.yourHold = QStringLiteral("Your hold: %1, %2 credits on average")
                          .arg(holdText(dealt, kept), creditsText(analysis.holds[kept].expectedWin()));

@@ -25,19 +25,6 @@ QString creditsText(double credits)
     return QString::number(credits, 'f', 2);
 }
 
-int chartLineOf(const StrategyChart &chart, const Hand &dealt, unsigned hold)
-{
-    const std::optional<HoldClass> held = classifyHold(dealt, hold, chart.rules());
-    if (!held)
-        return 0;
-    const std::vector<ChartLine> &lines = chart.lines();
-    for (size_t line = 0; line < lines.size(); ++line) {
-        if (std::find(lines[line].classes.begin(), lines[line].classes.end(), *held) != lines[line].classes.end())
-            return int(line) + 1;
-    }
-    return 0;
-}
-
 namespace {
 
 QString lineText(const StrategyChart &chart, const Hand &dealt, unsigned hold)
@@ -49,15 +36,9 @@ QString lineText(const StrategyChart &chart, const Hand &dealt, unsigned hold)
 
 } // namespace
 
-unsigned reasonBestHold(const Hand &dealt, const HandAnalysis &analysis, const StrategyChart &chart)
-{
-    const unsigned charted = chart.lineFor(dealt).hold;
-    return analysis.isBest(charted) ? charted : analysis.bestHolds.front();
-}
-
 QString reasonText(const Hand &dealt, unsigned kept, const HandAnalysis &analysis, const StrategyChart &chart)
 {
-    const unsigned best = reasonBestHold(dealt, analysis, chart);
+    const unsigned best = namedBestHold(dealt, analysis, chart);
     QString text = QStringLiteral("Best: keep %1 — %2.").arg(holdText(dealt, best), lineText(chart, dealt, best));
     if (kept != best)
         text += QStringLiteral(" You kept %1 — %2.").arg(holdText(dealt, kept), lineText(chart, dealt, kept));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/chart_lines.h"
 #include "core/chart_writer.h"
 #include "core/hold_analysis.h"
 
@@ -12,14 +13,10 @@ QString holdText(const Hand &dealt, unsigned hold);
 // "2.31" credits.
 QString creditsText(double credits);
 
-// The 1-based chart line that keeping `hold` of `dealt` follows; 0 where the chart names none.
-int chartLineOf(const StrategyChart &chart, const Hand &dealt, unsigned hold);
 // Why the best hold is best, in the chart's words: "Best: keep 9♣ 9♠ — line 9, Low pair. You
 // kept K♣ Q♠ — line 14, Two high cards." Where the chart's hold is not a best hold, it says that
 // the exact count decides, and by how much.
 QString reasonText(const Hand &dealt, unsigned kept, const HandAnalysis &analysis, const StrategyChart &chart);
-// The best hold the reason names: the chart's own where it is a best hold.
-unsigned reasonBestHold(const Hand &dealt, const HandAnalysis &analysis, const StrategyChart &chart);
 
 // The strategy page: the chart's lines, its exact return and cost, and why it differs from the
 // usual strategy of common tables.
