@@ -1,5 +1,6 @@
 #include "core/chart_lines.h"
 #include "core/chart_writer.h"
+#include "core/luck_split.h"
 #include "core/practice_deal.h"
 #include "core/practice_schedule.h"
 #include "support/card_notation.h"
@@ -136,6 +137,52 @@ private slots:
         ScriptedRandom random;
         random.script({draw});
         QCOMPARE(chooseLine(log, 3, 5, QDate(2026, 12, 9), random), line);
+    }
+
+    // A hand's result split into what the hold played was expected to win and luck, beside the
+    // shadow of a perfect player drawing to the best hold with the same replacement cards.
+    void luckAndShadow_data()
+    {
+        QTest::addColumn<QString>("dealt");
+        QTest::addColumn<unsigned>("kept");
+        QTest::addColumn<QString>("final");
+        QTest::addColumn<int>("won");
+        QTest::addColumn<int>("shadowWon");
+
+        QTest::newRow("best play: the shadow draws the same") << "JH JS 2C 7D 9S" << 3U << "JH JS JC 4D 5S" << 30 << 30;
+        QTest::newRow("all exchanged: the best hold takes the first new cards")
+            << "JH JS 2C 7D 9S" << 0U << "3C 4D 5S 8H KD" << 0 << 10;
+        QTest::newRow("nothing exchanged: the best hold's cards come from the rest of the deck")
+            << "2H 2S 9C 7D 4S" << 31U << "2H 2S 9C 7D 4S" << 0 << 30;   // 2D 3D 4D, the deck's first
+        QTest::newRow("to the royal flush") << "AH KH QH JH 3C" << 15U << "AH KH QH JH TH" << 10000 << 10000;
+    }
+
+    void luckAndShadow()
+    {
+        QFETCH(QString, dealt);
+        QFETCH(unsigned, kept);
+        QFETCH(QString, final);
+        QFETCH(int, won);
+        QFETCH(int, shadowWon);
+        const DrawRules rules = gameRules(Payoff(), 1);
+        const Hand cards = hand(qPrintable(dealt));
+        const HandAnalysis analysis = analyseHand(cards, rules);
+        const unsigned best = namedBestHold(cards, analysis, chartFor("game"));
+        ScriptedRandom random;
+        random.script({0.0, 0.0, 0.0});
+        const HandSplit split = splitHand(cards, kept, hand(qPrintable(final)), best, analysis, rules, random);
+        QCOMPARE(split.won, double(won));
+        QCOMPARE(split.shadowWon, double(shadowWon));
+        QCOMPARE(split.best, analysis.isBest(kept));
+        QCOMPARE(split.keptExpected + split.luck(), split.won);
+        QCOMPARE(split.givenUp(), analysis.gaveUp(kept));
+
+        RunSplit run;
+        run.add(split, rules.stake);
+        run.add(split, rules.stake);
+        QCOMPARE(run.errors(), split.best ? 0 : 2);
+        QCOMPARE(run.givenUpPerHundred(), 100.0 * split.givenUp() / double(rules.stake));
+        QCOMPARE(run.percentOfBest(), 100.0 * split.keptExpected / split.bestExpected);
     }
 };
 
