@@ -1,5 +1,6 @@
 #include "app/coach.h"
 
+#include "app/coach_training.h"
 #include "app/game.h"
 #include "core/hold_analysis.h"
 #include "ui/coach_placement.h"
@@ -7,6 +8,7 @@
 #include "ui/draw_warning_dialog.h"
 #include "ui/game_tab.h"
 #include "ui/main_window.h"
+#include "ui/records_notice.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -30,12 +32,11 @@ Coach::Coach(Game &game) : QObject(&game), m_game(game)
     auto *toCoach = new QShortcut(QKeySequence(Qt::Key_F6), &main);
     connect(toCoach, &QShortcut::activated, this, &Coach::switchToCoach);
     connect(m_window, &CoachWindow::switchToGame, this, &Coach::switchToGame);
-    connect(m_window, &CoachWindow::mistakeChosen, this, &Coach::showMistake);
     connect(main.gameTab(), &GameTab::betPressed, m_window, &CoachWindow::showNextHandDealt);
     connect(&game, &Game::gameStarted, this, [this] { m_window->showCoached(false); });
     connect(&game, &Game::handDrawn, this, &Coach::handDrawn);
     game.setDrawCheck([this](const Hand &dealt, unsigned kept) { return mayDraw(dealt, kept); });
-    m_window->showMistakes({});
+    m_training = new CoachTraining(game, *m_window, [this]() -> const StrategyChart & { return chart().chart; });
     if (main.isVisible())
         open();
 }
@@ -81,6 +82,8 @@ void Coach::open()
     }
     place();
     m_window->show();
+    if (!m_training->startNotice().isEmpty())
+        showRecordsNotice(m_window, m_training->startNotice());
     // Placed again once its own frame is known, unless the player has moved it meanwhile.
     QTimer::singleShot(300, this, [this, at = m_window->pos()] {
         if (m_window && m_window->isVisible() && m_window->pos() == at)
@@ -151,9 +154,12 @@ void Coach::handDrawn(const Hand &dealt, unsigned kept, int units)
     CoachHandTexts texts;
     texts.yourHold = QStringLiteral("Your hold: %1, %2 credits on average")
                          .arg(holdText(dealt, kept), creditsText(analysis.holds[kept].expectedWin()));
-    QStringList bests;
-    for (unsigned top : analysis.bestHolds)
-        bests.append(holdText(dealt, top));
+    // The best hold every page names comes first.
+    QStringList bests{holdText(dealt, best)};
+    for (unsigned top : analysis.bestHolds) {
+        if (top != best)
+            bests.append(holdText(dealt, top));
+    }
     texts.bestHold = QStringLiteral("Best hold: %1, %2 credits on average")
                          .arg(bests.join(QStringLiteral(" or ")), creditsText(analysis.best().expectedWin()));
     texts.verdict = analysis.isBest(kept)
@@ -164,20 +170,6 @@ void Coach::handDrawn(const Hand &dealt, unsigned kept, int units)
     texts.playedBest = QStringLiteral("Played best: %1").arg(percentText(m_session.shareBest()));
     texts.worthKept = QStringLiteral("Expected win kept: %1 of the best").arg(percentText(m_session.worthKept()));
     m_window->showHand(dealt, kept, best, texts);
-
-    QStringList mistakes;
-    for (const CoachMistake &mistake : m_session.mistakes()) {
-        mistakes.append(QStringLiteral("%1: you kept %2, best %3; gave up %4 credits")
-                            .arg(holdText(mistake.dealt, kKeepAll), holdText(mistake.dealt, mistake.hold),
-                                 holdText(mistake.dealt, mistake.analysis.bestHolds.front()),
-                                 creditsText(mistake.gaveUp())));
-    }
-    m_window->showMistakes(mistakes);
+    m_training->handPlayed(dealt, kept, m_game.table().cards(), analysis, gameRules(m_game.payoff(), units));
 }
 
-void Coach::showMistake(int index)
-{
-    const CoachMistake &mistake = m_session.mistakes().at(index);
-    m_window->showMistakeAnalysis(holdText(mistake.dealt, kKeepAll) + QStringLiteral("\n\n")
-                                  + allHoldsText(mistake.dealt, mistake.analysis));
-}

@@ -11,6 +11,7 @@
 #include <future>
 #include <optional>
 
+class CoachTraining;
 class Game;
 
 // Plays the coach beside a game: its window opens beside the main window; after every draw it
@@ -38,10 +39,10 @@ private:
     void switchToGame();
     bool mayDraw(const Hand &dealt, unsigned kept);
     void handDrawn(const Hand &dealt, unsigned kept, int units);
-    void showMistake(int index);
 
     Game &m_game;
     CoachSession m_session;
+    CoachTraining *m_training = nullptr;
     QPointer<CoachWindow> m_window;
     std::future<WrittenChart> m_writing;
     std::optional<WrittenChart> m_chart;

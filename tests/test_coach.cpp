@@ -1,4 +1,6 @@
 #include "app/coach.h"
+#include "records/coach_file.h"
+#include "support/file_bytes.h"
 #include "support/test_game.h"
 #include "ui/coach_placement.h"
 #include "ui/coach_window.h"
@@ -48,7 +50,8 @@ private slots:
     void liesOnTheScreen();
     void warnsBeforeADrawToAWorseHold_data();
     void warnsBeforeADrawToAWorseHold();
-    void listsTheSessionsMistakesLargestFirst();
+    void listsTheLogsMistakesLargestFirst();
+    void withoutTheCoachTheLogIsNeitherReadNorWritten();
 };
 
 void TestCoach::speaksOnlyAfterTheDraw_data()
@@ -214,9 +217,14 @@ void TestCoach::warnsBeforeADrawToAWorseHold()
     QCOMPARE(test.namePrompt.offers.size(), warnOn ? 1 : 2);
 }
 
-void TestCoach::listsTheSessionsMistakesLargestFirst()
+// The Mistakes page shows the log's hands, this run's and earlier ones, the most given up in units
+// of the stake first; closing the coach saves them, and only a coached game touches the log.
+void TestCoach::listsTheLogsMistakesLargestFirst()
 {
     TestGame test;
+    const QString log = test.folder.filePath(QStringLiteral("coach.dat"));
+    writeBytes(log, "quintdraw coach log 1\nruns 1\n"
+                    "hand 2026-11-30 AH KH QH JH 3C kept - best 1234 lost 2.000000 line 6\n");
     auto *coach = new Coach(test.game);
     test.betWith("JH JS 2C 7D 9S");
     test.drawWith({1, 2, 3, 4, 5}, "2D 3D 4D 5D 6C");   // gave up the pair of jacks
@@ -225,14 +233,39 @@ void TestCoach::listsTheSessionsMistakesLargestFirst()
     test.betWith("TH JH QH KH KS");
     test.drawWith({5}, "2C");                           // best play: no mistake
     auto *list = coach->window()->findChild<QListWidget *>(QStringLiteral("CoachMistakes"));
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(list->item(0)->text(), QStringLiteral("10♥ J♥ Q♥ K♥ K♠: you kept K♥ K♠, best 10♥ J♥ Q♥ K♥; gave up 319.06 credits"));
-    QCOMPARE(list->item(1)->text(), QStringLiteral("J♥ J♠ 2♣ 7♦ 9♠: you kept nothing, best J♥ J♠; gave up 16.08 credits"));
-    list->setCurrentRow(1);
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("10♥ J♥ Q♥ K♥ K♠ (%1): you kept K♥ K♠, best 10♥ J♥ Q♥ K♥; "
+                                                   "gave up 31.906 times the stake").arg(today));
+    QCOMPARE(list->item(1)->text(), QStringLiteral("A♥ K♥ Q♥ J♥ 3♣ (2026-11-30): you kept nothing, best A♥ K♥ Q♥ J♥; "
+                                                   "gave up 2.000 times the stake"));
+    QCOMPARE(list->item(2)->text(), QStringLiteral("J♥ J♠ 2♣ 7♦ 9♠ (%1): you kept nothing, best J♥ J♠; "
+                                                   "gave up 1.608 times the stake").arg(today));
+    list->setCurrentRow(2);
     const QStringList analysis = coach->window()->findChild<QPlainTextEdit *>(QStringLiteral("CoachMistakeAnalysis"))
                                      ->toPlainText().split(u'\n');
     QCOMPARE(analysis.size(), 2 + kHolds);
+    QCOMPARE(analysis.at(0), QStringLiteral("J♥ J♠ 2♣ 7♦ 9♠, at a stake of 10 credits:"));
     QCOMPARE(analysis.at(2), QStringLiteral("20.09 credits: keep J♥ J♠"));
+
+    coach->window()->close();
+    CoachLog saved;
+    QCOMPARE(LoadCoachLog(saved, log), FileCondition::AsWritten);
+    QCOMPARE(saved.data().runs, qint64(2));
+    QCOMPARE(int(saved.data().hands.size()), 3);
+}
+
+void TestCoach::withoutTheCoachTheLogIsNeitherReadNorWritten()
+{
+    TestGame test;
+    const QString log = test.folder.filePath(QStringLiteral("coach.dat"));
+    writeBytes(log, "not a log");
+    test.betWith("JH JS 2C 7D 9S");
+    test.drawWith({1, 2, 3, 4, 5}, "2D 3D 4D 5D 6C");
+    test.game.exitCommand();
+    QCOMPARE(readBytes(log), QByteArray("not a log"));
+    QVERIFY(!QFile::exists(log + ".bak"));
+    QVERIFY(QFile::exists(test.game.settingsFile()));
 }
 
 QTEST_MAIN(TestCoach)

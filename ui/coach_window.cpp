@@ -76,6 +76,7 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_mistakes = new QListWidget(mistakes);
     m_mistakes->setObjectName(QStringLiteral("CoachMistakes"));
     m_mistakes->setAccessibleName(QStringLiteral("Hands that gave up expected win, largest first"));
+    m_mistakes->setWordWrap(true);   // every amount whole, however long the line
     m_mistakeAnalysis = readOnlyText(mistakes, "CoachMistakeAnalysis", QStringLiteral("Every hold of the chosen hand, best first"));
     mistakesLayout->addWidget(m_mistakes);
     mistakesLayout->addWidget(m_mistakeAnalysis);
@@ -204,10 +205,16 @@ bool CoachWindow::warnsBeforeDraw() const
     return m_warn->isChecked();
 }
 
+void CoachWindow::addPage(QWidget *page, const QString &title)
+{
+    m_pages->addTab(page, title);
+}
+
 void CoachWindow::closeEvent(QCloseEvent *event)
 {
     m_closedAt = frameGeometry();
     QWidget::closeEvent(event);
+    emit closed();
 }
 
 void CoachWindow::showEvent(QShowEvent *event)

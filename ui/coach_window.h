@@ -45,10 +45,14 @@ public:
 
     bool warnsBeforeDraw() const;
     QTabWidget *pages() const { return m_pages; }
+    // A page of the coach's training, after the others.
+    void addPage(QWidget *page, const QString &title);
 
 signals:
     void switchToGame();
     void mistakeChosen(int index);
+    // The player closed the window (Esc, Alt+F4, the window system).
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
