@@ -25,6 +25,7 @@ public:
 
     CoachWindow *window() const { return m_window; }
     const CoachSession &session() const { return m_session; }
+    CoachTraining &training() const { return *m_training; }
     // The strategy chart of the game's table, written in a thread of its own once the coach
     // opens; waits for it when it is not ready yet.
     const WrittenChart &chart();

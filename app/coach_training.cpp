@@ -54,7 +54,7 @@ void CoachTraining::handPlayed(const Hand &dealt, unsigned kept, const Hand &fin
 {
     const StrategyChart &chart = m_chart();
     logHand(m_file.log(), dealt, kept, analysis, chart, rules.stake, QDate::currentDate());
-    const HandSplit split = splitHand(dealt, kept, final, namedBestHold(dealt, analysis, chart), analysis, rules, m_random);
+    const HandSplit split = splitHand(dealt, kept, final, namedBestHold(dealt, analysis, chart), analysis, rules, *m_random);
     m_run.add(split, rules.stake);
     m_luck->setPlainText(luckText(split, m_run));
     showMistakes();
@@ -92,7 +92,7 @@ PracticeSession &CoachTraining::practice()
 {
     if (!m_practice) {
         const StrategyChart &chart = m_chart();
-        m_practice = std::make_unique<PracticeSession>(chart, m_file.log(), m_random);
+        m_practice = std::make_unique<PracticeSession>(chart, m_file.log(), *m_random);
         m_practicePage->showLines(practiceChoices(chart));
     }
     return *m_practice;

@@ -33,6 +33,8 @@ public:
     // Said once after start-up when the log was not as this game writes it.
     QString startNotice() const { return m_file.startNotice(); }
     const CoachLog &log() const { return m_file.log(); }
+    // Practice and the shadow draw from this source from now on (tests script it).
+    void useRandom(RandomSource &random) { m_random = &random; }
 
 private:
     void showMistakes();
@@ -45,7 +47,8 @@ private:
     CoachWindow &m_window;
     ChartSource m_chart;
     CoachLogFile m_file;
-    SystemRandom m_random;   // practice and the shadow's extra cards; never the game's own
+    SystemRandom m_ownRandom;   // practice and the shadow's extra cards; never the game's own
+    RandomSource *m_random = &m_ownRandom;
     std::unique_ptr<PracticeSession> m_practice;
     PracticePage *m_practicePage = nullptr;
     QPlainTextEdit *m_luck = nullptr;

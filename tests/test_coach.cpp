@@ -1,13 +1,17 @@
 #include "app/coach.h"
+#include "app/coach_training.h"
 #include "records/coach_file.h"
 #include "support/file_bytes.h"
 #include "support/test_game.h"
 #include "ui/coach_placement.h"
 #include "ui/coach_window.h"
 #include "ui/picture_box.h"
+#include "ui/practice_page.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QTabWidget>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -52,6 +56,7 @@ private slots:
     void warnsBeforeADrawToAWorseHold();
     void listsTheLogsMistakesLargestFirst();
     void withoutTheCoachTheLogIsNeitherReadNorWritten();
+    void practisesALinePicked();
 };
 
 void TestCoach::speaksOnlyAfterTheDraw_data()
@@ -253,6 +258,44 @@ void TestCoach::listsTheLogsMistakesLargestFirst()
     QCOMPARE(LoadCoachLog(saved, log), FileCondition::AsWritten);
     QCOMPARE(saved.data().runs, qint64(2));
     QCOMPARE(int(saved.data().hands.size()), 3);
+}
+
+// Practice deals onto the line picked, answers at once, keeps score and moves the line in the
+// log's schedule; the game's balance and statistics stay as they were.
+void TestCoach::practisesALinePicked()
+{
+    TestGame test;
+    auto *coach = new Coach(test.game);
+    ScriptedRandom practiceRandom(5);
+    coach->training().useRandom(practiceRandom);
+    const QString balance = test.text(QStringLiteral("Label7"));
+    CoachWindow *window = coach->window();
+    auto *page = window->findChild<PracticePage *>(QStringLiteral("CoachPractice"));
+    window->pages()->setCurrentWidget(page);
+    auto *lines = page->findChild<QComboBox *>(QStringLiteral("PracticeLine"));
+    const int drawFive = lines->count() - 1;
+    QVERIFY(lines->itemText(drawFive).endsWith(QStringLiteral("Draw five new cards")));
+    lines->setFocus();
+    QTest::keyClick(lines, Qt::Key_End);
+    QCOMPARE(lines->currentIndex(), drawFive);
+
+    auto *answer = page->findChild<QPlainTextEdit *>(QStringLiteral("PracticeAnswer"));
+    auto *confirm = page->findChild<QPushButton *>(QStringLiteral("PracticeConfirm"));
+    confirm->setFocus();
+    QTest::keyClick(confirm, Qt::Key_Return);   // nothing marked: draw five
+    QVERIFY2(answer->toPlainText().startsWith(QStringLiteral("Right.\nBest hold: nothing")), qPrintable(answer->toPlainText()));
+    QTest::keyClick(page, Qt::Key_Return);      // the next hand
+    QVERIFY(answer->toPlainText().isEmpty());
+    QTest::keyClick(page, Qt::Key_1);
+    QTest::keyClick(page, Qt::Key_Return);
+    QVERIFY2(answer->toPlainText().startsWith(QStringLiteral("Not the best hold.")), qPrintable(answer->toPlainText()));
+    QVERIFY(page->findChild<QLabel *>(QStringLiteral("PracticeScore"))->text().startsWith(QStringLiteral("Practice hands: 2, right: 1")));
+
+    const LineSchedule schedule = coach->training().log().data().schedule.at(drawFive);
+    QCOMPARE(schedule.streak, 0);
+    QCOMPARE(schedule.dueRun, coach->training().log().currentRun());
+    QCOMPARE(test.text(QStringLiteral("Label7")), balance);
+    QCOMPARE(coach->training().log().data().tallies.size(), size_t(0));
 }
 
 void TestCoach::withoutTheCoachTheLogIsNeitherReadNorWritten()
