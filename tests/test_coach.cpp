@@ -73,6 +73,12 @@ void TestCoach::speaksOnlyAfterTheDraw_data()
                                    << "Gave up 319.06 credits on average" << "Played best: 0.0 %"
                                    << "Best: keep 10♥ J♥ Q♥ K♥ — line 6, Four to a royal flush. "
                                       "You kept K♥ K♠ — line 13, High pair (jacks or better).";
+    // A pair with a kicker is on no line: told by its worth against the line the hand matches.
+    QTest::newRow("kept a kicker") << QList<int>{2, 3} << "2C 3D"
+                                   << "Your hold: 10♥ K♥ K♠, 17.02 credits on average"
+                                   << "Gave up 322.13 credits on average" << "Played best: 0.0 %"
+                                   << "Best: keep 10♥ J♥ Q♥ K♥ — line 6, Four to a royal flush. "
+                                      "You kept 10♥ K♥ K♠ — on no line: worth 17.02 credits, 322.13 less than line 6's hold.";
     QTest::newRow("drew to the royal") << QList<int>{5} << "2C"
                                        << "Your hold: 10♥ J♥ Q♥ K♥, 339.15 credits on average"
                                        << "Best play" << "Played best: 100.0 %"

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 QString cardText(Card card)
@@ -27,11 +28,18 @@ QString creditsText(double credits)
 
 namespace {
 
-QString lineText(const StrategyChart &chart, const Hand &dealt, unsigned hold)
+// A hold on no line is told by its worth against the hold of the line the hand matches.
+QString lineText(const StrategyChart &chart, const Hand &dealt, unsigned hold, const HandAnalysis &analysis)
 {
     const int line = chartLineOf(chart, dealt, hold);
-    return line ? QStringLiteral("line %1, %2").arg(line).arg(chart.lines()[line - 1].text)
-                : QStringLiteral("on no line of the chart");
+    if (line)
+        return QStringLiteral("line %1, %2").arg(line).arg(chart.lines()[line - 1].text);
+    const ChartMatch charted = chart.lineFor(dealt);
+    const double difference = analysis.holds[hold].expectedWin() - analysis.holds[charted.hold].expectedWin();
+    return QStringLiteral("on no line: worth %1 credits, %2 %3 than line %4's hold")
+        .arg(creditsText(analysis.holds[hold].expectedWin()), creditsText(std::abs(difference)),
+             difference < 0 ? QStringLiteral("less") : QStringLiteral("more"))
+        .arg(charted.line + 1);
 }
 
 } // namespace
@@ -39,14 +47,14 @@ QString lineText(const StrategyChart &chart, const Hand &dealt, unsigned hold)
 QString reasonText(const Hand &dealt, unsigned kept, const HandAnalysis &analysis, const StrategyChart &chart)
 {
     const unsigned best = namedBestHold(dealt, analysis, chart);
-    QString text = QStringLiteral("Best: keep %1 — %2.").arg(holdText(dealt, best), lineText(chart, dealt, best));
+    QString text = QStringLiteral("Best: keep %1 — %2.").arg(holdText(dealt, best), lineText(chart, dealt, best, analysis));
     if (kept != best)
-        text += QStringLiteral(" You kept %1 — %2.").arg(holdText(dealt, kept), lineText(chart, dealt, kept));
+        text += QStringLiteral(" You kept %1 — %2.").arg(holdText(dealt, kept), lineText(chart, dealt, kept, analysis));
     const unsigned charted = chart.lineFor(dealt).hold;
     if (!analysis.isBest(charted)) {
         text += QStringLiteral(" The chart says keep %1 (%2), but the exact count decides: "
                                "the best hold is worth %3 credits more.")
-                    .arg(holdText(dealt, charted), lineText(chart, dealt, charted),
+                    .arg(holdText(dealt, charted), lineText(chart, dealt, charted, analysis),
                          creditsText(analysis.gaveUp(charted)));
     }
     return text;
