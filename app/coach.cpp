@@ -55,6 +55,7 @@ const WrittenChart &Coach::chart()
             m_writing = std::async(std::launch::async, writeChart, gameRules(m_game.payoff(), 1), 40);
         m_chart = m_writing.get();
         m_window->showChart(chartPageText(*m_chart));
+        m_training->chartWritten(*m_chart);
     }
     return *m_chart;
 }

@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "core/chart_lines.h"
 #include "core/mistake_log.h"
+#include "core/usual_strategy.h"
 #include "ui/coach_texts.h"
 #include "ui/coach_window.h"
 #include "ui/practice_page.h"
@@ -47,6 +48,27 @@ CoachTraining::CoachTraining(Game &game, CoachWindow &window, ChartSource chart)
     connect(&m_window, &CoachWindow::closed, this, &CoachTraining::save);
     connect(&game, &Game::finished, this, &CoachTraining::save);
     showMistakes();
+}
+
+CoachTraining::~CoachTraining()
+{
+    if (m_comparing.valid())
+        m_comparing.wait();
+}
+
+void CoachTraining::chartWritten(const WrittenChart &written)
+{
+    if (m_comparing.valid())
+        return;
+    m_comparing = std::async(std::launch::async, [this, written] {
+        const StrategyChart usual = writeChart(usualRules()).chart;
+        SystemRandom random;
+        const QString examples = strategyDifferencesText(strategyDifferences(written.chart, usual, random, 6),
+                                                         written.chart, usual);
+        QMetaObject::invokeMethod(this, [this, written, examples] {
+            m_window.showChart(chartPageText(written, examples));
+        }, Qt::QueuedConnection);
+    });
 }
 
 void CoachTraining::handPlayed(const Hand &dealt, unsigned kept, const Hand &final, const HandAnalysis &analysis,

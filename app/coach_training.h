@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/system_random.h"
+#include "core/chart_writer.h"
 #include "core/hold_analysis.h"
 #include "core/luck_split.h"
 #include "core/practice_session.h"
@@ -8,6 +9,7 @@
 
 #include <QObject>
 #include <functional>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -24,10 +26,14 @@ class CoachTraining : public QObject {
 public:
     using ChartSource = std::function<const StrategyChart &()>;
     CoachTraining(Game &game, CoachWindow &window, ChartSource chart);
+    ~CoachTraining() override;
 
     // A coached hand is over: `final` is the hand after the draw, `analysis` at the stake played.
     void handPlayed(const Hand &dealt, unsigned kept, const Hand &final, const HandAnalysis &analysis,
                     const DrawRules &rules);
+    // The table's chart is on the Strategy page: real hands on which it differs from the usual
+    // strategy are found in a thread of their own and added to the page.
+    void chartWritten(const WrittenChart &written);
     // Saves the log; tells standard error when it cannot.
     void save();
     // Said once after start-up when the log was not as this game writes it.
@@ -54,4 +60,5 @@ private:
     QPlainTextEdit *m_luck = nullptr;
     RunSplit m_run;
     std::vector<LoggedHand> m_shownMistakes;
+    std::future<void> m_comparing;
 };

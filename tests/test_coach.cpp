@@ -57,6 +57,7 @@ private slots:
     void listsTheLogsMistakesLargestFirst();
     void withoutTheCoachTheLogIsNeitherReadNorWritten();
     void practisesALinePicked();
+    void strategyPageInTrueTerms();
 };
 
 void TestCoach::speaksOnlyAfterTheDraw_data()
@@ -302,6 +303,22 @@ void TestCoach::practisesALinePicked()
     QCOMPARE(schedule.dueRun, coach->training().log().currentRun());
     QCOMPARE(test.text(QStringLiteral("Label7")), balance);
     QCOMPARE(coach->training().log().data().tallies.size(), size_t(0));
+}
+
+// The Strategy page tells where this table's strategy differs from the usual one by what each
+// pays and by real hands, and explains the chart's words.
+void TestCoach::strategyPageInTrueTerms()
+{
+    TestGame test;
+    auto *coach = new Coach(test.game);
+    coach->chart();
+    auto *page = coach->window()->findChild<QPlainTextEdit *>(QStringLiteral("CoachChart"));
+    QTRY_VERIFY_WITH_TIMEOUT(page->toPlainText().contains(QStringLiteral("keep different cards")), 30000);
+    const QString text = page->toPlainText();
+    QVERIFY(text.contains(QStringLiteral("Full house pays 35 (usually 9)")));
+    QVERIFY(text.contains(QStringLiteral("Straight flush pays 500 (usually 50)")));
+    QVERIFY(text.contains(QStringLiteral("Penalty card:")));
+    QVERIFY(!text.contains(QStringLiteral("broken up")));
 }
 
 void TestCoach::withoutTheCoachTheLogIsNeitherReadNorWritten()

@@ -3,6 +3,7 @@
 #include "core/luck_split.h"
 #include "core/practice_deal.h"
 #include "core/practice_schedule.h"
+#include "core/usual_strategy.h"
 #include "support/card_notation.h"
 #include "support/scripted_random.h"
 
@@ -11,20 +12,13 @@
 
 namespace {
 
-DrawRules jacksOrBetter96()
-{
-    DrawRules rules;
-    rules.wins = {1, 2, 3, 4, 6, 9, 25, 50, 800};
-    rules.wheelIsStraight = true;
-    return rules;
-}
-
+// This table and the usual one, 9/6 Jacks or Better; each chart written once for the whole run.
 const StrategyChart &chartFor(const QString &table)
 {
     static std::map<QString, WrittenChart> written;
     auto found = written.find(table);
     if (found == written.end())
-        found = written.emplace(table, writeChart(table == "game" ? gameRules(Payoff(), 1) : jacksOrBetter96())).first;
+        found = written.emplace(table, writeChart(table == "game" ? gameRules(Payoff(), 1) : usualRules())).first;
     return found->second.chart;
 }
 
@@ -70,6 +64,24 @@ private slots:
             QVERIFY2(analysis.isBest(practice->best), qPrintable(handText(practice->dealt)));
             QCOMPARE(practice->best, namedBestHold(practice->dealt, analysis, chart));
             QCOMPARE(chartLineOf(chart, practice->dealt, practice->best), line);
+        }
+    }
+
+    // The hands the Strategy page shows: real, the best hold here on its line, the usual chart's
+    // hold as that chart keeps it and worth less here.
+    void differencesFromTheUsualStrategyAreReal()
+    {
+        const StrategyChart &here = chartFor("game");
+        const StrategyChart &usual = chartFor("9/6 Jacks or Better");
+        ScriptedRandom random(3);
+        const std::vector<StrategyDifference> differences = strategyDifferences(here, usual, random, 6);
+        QCOMPARE(int(differences.size()), 6);
+        for (const StrategyDifference &difference : differences) {
+            const HandAnalysis analysis = analyseHand(difference.dealt, here.rules());
+            QVERIFY(analysis.isBest(difference.here));
+            QCOMPARE(chartLineOf(here, difference.dealt, difference.here), difference.hereLine);
+            QCOMPARE(usual.lineFor(difference.dealt).hold, difference.usual);
+            QVERIFY2(!analysis.isBest(difference.usual), qPrintable(handText(difference.dealt)));
         }
     }
 

@@ -1,5 +1,7 @@
 #include "ui/coach_texts.h"
 
+#include "ui/training_texts.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -60,7 +62,7 @@ QString reasonText(const Hand &dealt, unsigned kept, const HandAnalysis &analysi
     return text;
 }
 
-QString chartPageText(const WrittenChart &written)
+QString chartPageText(const WrittenChart &written, const QString &examples)
 {
     const DrawRules &rules = written.chart.rules();
     QStringList text;
@@ -69,17 +71,15 @@ QString chartPageText(const WrittenChart &written)
                     .arg(QString::number(written.chartReturn.percent(), 'f', 3),
                          QString::number(written.bestReturn.percent(), 'f', 3),
                          QString::number(written.costPercent(), 'f', 3)));
-    // Wins per stake: category 5 is the full house, 6 four of a kind.
-    text.append(QStringLiteral("It differs from the usual strategy for common tables because a full house pays %1 "
-                               "and four of a kind %2 for one: a pair keeps the chance of both, so pairs are worth "
-                               "much more than there, and a full house is kept rather than broken up for four to a "
-                               "royal flush.")
-                    .arg(rules.wins[5] / rules.stake)
-                    .arg(rules.wins[6] / rules.stake));
+    text.append(tableDifferencesText(rules, usualRules()));
+    if (!examples.isEmpty())
+        text.append(examples);
     text.append(QString());
     const std::vector<ChartLine> &lines = written.chart.lines();
     for (size_t line = 0; line < lines.size(); ++line)
         text.append(QStringLiteral("%1. %2").arg(line + 1).arg(lines[line].text));
+    text.append(QString());
+    text.append(glossaryText(rules));
     return text.join(u'\n');
 }
 

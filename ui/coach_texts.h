@@ -18,8 +18,8 @@ QString creditsText(double credits);
 // the exact count decides, and by how much.
 QString reasonText(const Hand &dealt, unsigned kept, const HandAnalysis &analysis, const StrategyChart &chart);
 
-// The strategy page: the chart's lines, its exact return and cost, and why it differs from the
-// usual strategy of common tables.
-QString chartPageText(const WrittenChart &written);
+// The strategy page: the chart's lines, its exact return and cost, where it differs from the
+// usual strategy (with `examples` of it where given), and the chart's terms.
+QString chartPageText(const WrittenChart &written, const QString &examples = {});
 // Every hold of a hand with its worth, best first.
 QString allHoldsText(const Hand &dealt, const HandAnalysis &analysis);

@@ -1,5 +1,6 @@
 #include "ui/training_texts.h"
 
+#include "records/category.h"
 #include "ui/coach_texts.h"
 
 QString stakesText(qint64 micros)
@@ -77,4 +78,68 @@ QString luckText(const HandSplit &hand, const RunSplit &run)
                     .arg(QString::number(run.givenUpPerHundred(), 'f', 2))
                     .arg(QString::number(run.percentOfBest(), 'f', 1)));
     return text.join(u'\n');
+}
+
+QString tableDifferencesText(const DrawRules &here, const DrawRules &usual)
+{
+    static const Category paid[] = {Category::OnePair, Category::TwoPair, Category::ThreeOfAKind, Category::Straight,
+                                    Category::Flush, Category::FullHouse, Category::FourOfAKind,
+                                    Category::StraightFlush, Category::RoyalFlush};
+    QStringList differences;
+    for (int category = 0; category < kCategories; ++category) {
+        const qint64 ours = here.wins[category] / here.stake;
+        const qint64 theirs = usual.wins[category] / usual.stake;
+        if (ours != theirs)
+            differences.append(QStringLiteral("%1 pays %2 (usually %3)").arg(categoryHeading(paid[category])).arg(ours).arg(theirs));
+    }
+    QString text = QStringLiteral("Where this strategy differs from the usual one (the one written for 9/6 Jacks or "
+                                  "Better): for a stake of 1, %1.")
+                       .arg(differences.join(QStringLiteral(", ")));
+    if (here.wheelIsStraight != usual.wheelIsStraight) {
+        text += here.wheelIsStraight ? QStringLiteral(" Here A-2-3-4-5 is a straight; there it is not.")
+                                     : QStringLiteral(" Here the ace is only high, so A-2-3-4-5 is no straight; there it is one.");
+    }
+    return text + QStringLiteral(" What each hand is worth changes with the pays, and so do the holds kept.");
+}
+
+QString strategyDifferencesText(const std::vector<StrategyDifference> &differences, const StrategyChart &here,
+                                const StrategyChart &usual)
+{
+    if (differences.empty())
+        return {};
+    QStringList text{QStringLiteral("Hands on which the two strategies keep different cards (worth at a stake of %1 credits here):")
+                         .arg(here.rules().stake)};
+    for (const StrategyDifference &difference : differences) {
+        const Hand &dealt = difference.dealt;
+        const QString usualLine = difference.usualLine
+                                      ? usual.lines()[difference.usualLine - 1].text
+                                      : QStringLiteral("no line");
+        text.append(QStringLiteral("• %1: here keep %2 (line %3, %4), worth %5 credits; the usual strategy keeps "
+                                   "%6 (%7), worth %8 credits here.")
+                        .arg(holdText(dealt, kKeepAll), holdText(dealt, difference.here))
+                        .arg(difference.hereLine)
+                        .arg(here.lines()[difference.hereLine - 1].text,
+                             creditsText(difference.analysis.holds[difference.here].expectedWin()),
+                             holdText(dealt, difference.usual), usualLine,
+                             creditsText(difference.analysis.holds[difference.usual].expectedWin())));
+    }
+    return text.join(u'\n');
+}
+
+QString glossaryText(const DrawRules &rules)
+{
+    const QString lowest = rankText(rules.lowestPayingPair);
+    return QStringLiteral(
+               "Words of the chart:\n"
+               "• High card: a card from %1 up to the ace; a pair of them pays.\n"
+               "• Suited: of one suit.\n"
+               "• Open straight draw (open-ended): four cards in a row that a card at either end makes a straight, "
+               "such as 5-6-7-8, which a 4 or a 9 completes.\n"
+               "• Inside straight draw: four cards that only one rank completes, such as 5-6-8-9, which needs a 7%2.\n"
+               "• Possible straights: for cards to a straight or a straight flush, how many runs of five ranks they fit in; "
+               "the more, the better the draw.\n"
+               "• Penalty card: a card thrown away that would have helped the cards kept, such as a third heart "
+               "thrown away beside K♥ Q♥, which lowers the chance of a flush. The chart does not name them; "
+               "the exact worth of every hold counts them.")
+        .arg(lowest, rules.wheelIsStraight ? QString() : QStringLiteral(", or J-Q-K-A, which needs a 10, since the ace is only high"));
 }

@@ -3,6 +3,7 @@
 #include "core/luck_split.h"
 #include "core/practice_session.h"
 #include "core/strategy_chart.h"
+#include "core/usual_strategy.h"
 
 #include <QDate>
 #include <QString>
@@ -22,3 +23,10 @@ QString practiceAnswerText(const Hand &dealt, const PracticeAnswer &answer, cons
 QString practiceScoreText(const PracticeSession &session);
 // One hand's result told apart, then the run's, then its grade.
 QString luckText(const HandSplit &hand, const RunSplit &run);
+
+// The Strategy page's words for a learner: what this table pays against the usual one, real
+// hands on which the two strategies keep different cards, and the chart's terms.
+QString tableDifferencesText(const DrawRules &here, const DrawRules &usual);
+QString strategyDifferencesText(const std::vector<StrategyDifference> &differences, const StrategyChart &here,
+                                const StrategyChart &usual);
+QString glossaryText(const DrawRules &rules);
