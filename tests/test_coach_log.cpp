@@ -5,8 +5,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -160,6 +166,56 @@ private slots:
         QVERIFY(!file.save(&error));
         QVERIFY(!error.isEmpty());
         QVERIFY(QFileInfo(path).isDir());
+    }
+
+    // A save killed at any moment leaves the previous log or the new one, whole; the next save
+    // clears what the killed one left.
+    void killedSaveLeavesOneWholeLog()
+    {
+        CoachLogData versions[2];
+        versions[0] = decodeCoachLog(kWritten, nullptr);
+        versions[1] = versions[0];
+        for (int i = 0; i < kMaxLoggedHands; ++i)
+            versions[1].hands.push_back(logged("2H 2S 9C 7D 4S", 0, 3, i, 20));
+        const QByteArray bytes[2] = {encodeCoachLog(versions[0]), encodeCoachLog(versions[1])};
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("coach.dat"));
+        writeBytes(path, bytes[0]);
+        const quint32 seed = QRandomGenerator::global()->generate();
+        QRandomGenerator random(seed);
+        for (int kill = 0; kill < 100; ++kill) {
+            int ready[2];
+            QVERIFY(::pipe(ready) == 0);
+            const pid_t saver = ::fork();
+            if (saver == 0) {
+                // The saving process: saves both versions in turn until it is killed.
+                for (long round = 0;; ++round) {
+                    CoachLog log;
+                    log.setData(versions[round % 2]);
+                    if (!SaveCoachLog(log, path, nullptr))
+                        ::_exit(1);
+                    if (round == 0 && ::write(ready[1], "s", 1) != 1)
+                        ::_exit(1);
+                }
+            }
+            ::close(ready[1]);
+            char byte = 0;
+            QCOMPARE(::read(ready[0], &byte, 1), ssize_t(1));
+            ::close(ready[0]);
+            QThread::usleep(random.bounded(3000));
+            ::kill(saver, SIGKILL);
+            QCOMPARE(::waitpid(saver, nullptr, 0), saver);
+            const QByteArray found = readBytes(path);
+            QVERIFY2(found == bytes[0] || found == bytes[1], qPrintable(QStringLiteral("kill %1, seed %2").arg(kill).arg(seed)));
+            static const QRegularExpression expected(QStringLiteral("^coach\\.dat(\\.saving\\.[A-Za-z0-9]{6})?$"));
+            for (const QString &name : QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+                QVERIFY2(expected.match(name).hasMatch(), qPrintable(name));
+        }
+        CoachLogFile file(path);
+        file.log().countRun();
+        QVERIFY(file.save(nullptr));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("coach.dat")});
     }
 
     // The log ranks hands by what they gave up in units of the stake, not in credits.
