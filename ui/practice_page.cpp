@@ -33,7 +33,7 @@ PracticePage::PracticePage(QWidget *parent) : QWidget(parent)
                                  "then press Return."));
     keys->setAccessibleName(keys->text());
     layout->addWidget(keys);
-    auto *linesLabel = new QLabel(QStringLiteral("&Practise:"), this);
+    auto *linesLabel = new QLabel(QStringLiteral("Practise &on:"), this);
     m_lines = new QComboBox(this);
     m_lines->setObjectName(QStringLiteral("PracticeLine"));
     m_lines->setAccessibleName(QStringLiteral("What to practise"));
@@ -105,6 +105,8 @@ void PracticePage::showHand(const Hand &dealt, const QString &heading)
     m_answer->setPlainText(QString());
     m_confirm->setEnabled(true);
     m_confirm->setDefault(true);
+    // The keys 1 to 5 and Return reach the page from its buttons, not from the tab row.
+    m_confirm->setFocus();
 }
 
 void PracticePage::showAnswer(unsigned best, const QString &answer)
