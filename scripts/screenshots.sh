@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes the README's pictures from the real program in a private X server: the start-up window,
-# the six tabs, the About window and the coach, at scale 1 (NAME.png) and 2 (NAME@2x.png), into
+# the six tabs, the About window and the coach (its hand, strategy and practice), at scale 1 (NAME.png) and 2 (NAME@2x.png), into
 # docs/screenshots/. Builds nothing; needs what scripts/install-deps.sh --test installs.
 #   bash scripts/screenshots.sh [path/to/quintdraw]    (default: build/release/app/quintdraw)
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -93,6 +93,11 @@ for scale_factor in 1 2; do
     press "$main_window" F6
     press "$coach" alt+s
     capture "$coach" coach_strategy
+    # Practice: a hand dealt onto a line of the chart, answered at once (nothing kept).
+    press "$coach" alt+p
+    sleep 2
+    press "$coach" Return
+    capture "$coach" coach_practice
     press "$coach" F6
     press "$main_window" alt+F4
     wait_for_game_end

@@ -73,7 +73,7 @@ QString chartPageText(const WrittenChart &written, const QString &examples)
                          QString::number(written.costPercent(), 'f', 3)));
     text.append(tableDifferencesText(rules, usualRules()));
     if (!examples.isEmpty())
-        text.append(examples);
+        text.append(QStringLiteral("\n") + examples);
     text.append(QString());
     const std::vector<ChartLine> &lines = written.chart.lines();
     for (size_t line = 0; line < lines.size(); ++line)

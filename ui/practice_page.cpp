@@ -99,8 +99,10 @@ void PracticePage::showHand(const Hand &dealt, const QString &heading)
     m_dealtOnce = true;
     m_heading->setText(heading);
     m_heading->setAccessibleName(heading);
-    for (int i = 0; i < kPositions; ++i)
+    for (int i = 0; i < kPositions; ++i) {
         m_cards[i]->setPicture(Picture::card(dealt[i]));
+        m_cards[i]->setAccessibleName(cardName(dealt[i]));
+    }
     showMarks();
     m_answer->setPlainText(QString());
     m_confirm->setEnabled(true);

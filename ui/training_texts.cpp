@@ -26,9 +26,9 @@ QStringList practiceChoices(const StrategyChart &chart)
 
 QString practiceHeading(const StrategyChart &chart, int line, bool picked)
 {
-    const QString text = chart.lines()[line - 1].text;
-    return picked ? QStringLiteral("Practising line %1, %2: what do you keep?").arg(line).arg(text)
-                  : QStringLiteral("What do you keep? (a line you get wrong: line %1, %2)").arg(line).arg(text);
+    // Unless the player picked the line, naming it would give the answer away.
+    return picked ? QStringLiteral("Practising line %1, %2: what do you keep?").arg(line).arg(chart.lines()[line - 1].text)
+                  : QStringLiteral("What do you keep?");
 }
 
 QString practiceAnswerText(const Hand &dealt, const PracticeAnswer &answer, const HandAnalysis &analysis,
