@@ -253,6 +253,13 @@ void TestCoach::listsTheLogsMistakesLargestFirst()
                                                    "gave up 2.000 times the stake"));
     QCOMPARE(list->item(2)->text(), QStringLiteral("J♥ J♠ 2♣ 7♦ 9♠ (%1): you kept nothing, best J♥ J♠; "
                                                    "gave up 1.608 times the stake").arg(today));
+    // Whole amounts: a line longer than the list is wide wraps instead of being cut.
+    coach->window()->pages()->setCurrentWidget(list->parentWidget());
+    QVERIFY(QTest::qWaitForWindowExposed(coach->window()));
+    for (int row = 0; row < list->count(); ++row) {
+        const int lines = list->fontMetrics().horizontalAdvance(list->item(row)->text()) / list->viewport()->width() + 1;
+        QVERIFY(list->visualItemRect(list->item(row)).height() >= lines * list->fontMetrics().lineSpacing());
+    }
     list->setCurrentRow(2);
     const QStringList analysis = coach->window()->findChild<QPlainTextEdit *>(QStringLiteral("CoachMistakeAnalysis"))
                                      ->toPlainText().split(u'\n');
