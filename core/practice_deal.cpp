@@ -4,7 +4,6 @@
 #include "core/random_source.h"
 
 #include <algorithm>
-#include <bit>
 #include <vector>
 
 namespace {

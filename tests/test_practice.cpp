@@ -57,7 +57,7 @@ private slots:
         QFETCH(int, line);
         const StrategyChart &chart = chartFor(table);
         ScriptedRandom random(unsigned(line) * 7919);
-        for (int hand = 0; hand < 4; ++hand) {
+        for (int hand = 0; hand < 6; ++hand) {
             const std::optional<PracticeHand> practice = dealOnLine(chart, line, random);
             QVERIFY2(practice, qPrintable(chart.lines()[line - 1].text));
             const HandAnalysis analysis = analyseHand(practice->dealt, chart.rules());
