@@ -149,7 +149,7 @@ bool Coach::mayDraw(const Hand &dealt, unsigned kept)
 void Coach::handDrawn(const Hand &dealt, unsigned kept, int units)
 {
     const HandAnalysis analysis = analyseHand(dealt, m_game.payoff(), units);
-    m_session.record(dealt, analysis, kept);
+    m_session.record(analysis, kept);
     const StrategyChart &strategy = chart().chart;
     const unsigned best = namedBestHold(dealt, analysis, strategy);
     CoachHandTexts texts;
