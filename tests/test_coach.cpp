@@ -58,6 +58,7 @@ private slots:
     void withoutTheCoachTheLogIsNeitherReadNorWritten();
     void practisesALinePicked();
     void strategyPageInTrueTerms();
+    void toldLuckFromSkill();
 };
 
 void TestCoach::speaksOnlyAfterTheDraw_data()
@@ -326,6 +327,24 @@ void TestCoach::strategyPageInTrueTerms()
     QVERIFY(text.contains(QStringLiteral("Straight flush pays 500 (usually 50)")));
     QVERIFY(text.contains(QStringLiteral("Penalty card:")));
     QVERIFY(!text.contains(QStringLiteral("broken up")));
+}
+
+// After each hand the Luck and skill page tells the result apart, beside the perfect player's
+// shadow drawing to the best hold with the same new cards, and grades the run.
+void TestCoach::toldLuckFromSkill()
+{
+    TestGame test;
+    auto *coach = new Coach(test.game);
+    test.betWith("TH JH QH KH KS");
+    test.drawWith({1, 2, 3}, "2C 3D 4S");   // the kings kept; the shadow draws 2C to the royal
+    const QStringList told = coach->window()->findChild<QPlainTextEdit *>(QStringLiteral("CoachLuck"))
+                                 ->toPlainText().split(u'\n');
+    QCOMPARE(told.at(0), QStringLiteral("Last hand: won 10.00 credits: your hold was expected to win 20.09, luck -10.09."));
+    QCOMPARE(told.at(1), QStringLiteral("The best hold was expected to win 339.15: your play gave up 319.06."));
+    QCOMPARE(told.at(2), QStringLiteral("A perfect player, drawing to the best hold with the same new cards, would have "
+                                        "won 0.00; your hold won 10.00."));
+    QCOMPARE(told.last(), QStringLiteral("Grade: hands 1, errors 1, given up 3190.56 stakes per 100 hands, best play's "
+                                         "return reached 5.9 %."));
 }
 
 void TestCoach::withoutTheCoachTheLogIsNeitherReadNorWritten()

@@ -57,7 +57,7 @@ QString luckText(const HandSplit &hand, const RunSplit &run)
 {
     const auto credits = [](double value) { return creditsText(value); };
     QStringList text;
-    text.append(QStringLiteral("Last hand: won %1 credits = %2 your hold was expected to win + %3 luck.")
+    text.append(QStringLiteral("Last hand: won %1 credits: your hold was expected to win %2, luck %3.")
                     .arg(credits(hand.won), credits(hand.keptExpected), credits(hand.luck())));
     text.append(QStringLiteral("The best hold was expected to win %1: your play gave up %2.")
                     .arg(credits(hand.bestExpected), credits(hand.givenUp())));
@@ -66,13 +66,14 @@ QString luckText(const HandSplit &hand, const RunSplit &run)
                     .arg(credits(hand.shadowWon), credits(hand.won)));
     const HandSplit &total = run.total();
     text.append(QString());
-    text.append(QStringLiteral("This run: won %1 credits = %2 your holds were expected to win + %3 luck.")
+    text.append(QStringLiteral("This run: won %1 credits: your holds were expected to win %2, luck %3.")
                     .arg(credits(total.won), credits(total.keptExpected), credits(total.luck())));
     text.append(QStringLiteral("Best holds were expected to win %1: your play gave up %2.")
                     .arg(credits(total.bestExpected), credits(total.givenUp())));
     text.append(QStringLiteral("The perfect player's shadow won %1; you won %2.").arg(credits(total.shadowWon), credits(total.won)));
     text.append(QString());
-    text.append(QStringLiteral("Grade: %1 hands, %2 errors, %3 stakes given up per 100 hands, %4 % of best play's return.")
+    text.append(QStringLiteral("Grade: hands %1, errors %2, given up %3 stakes per 100 hands, best play's return "
+                               "reached %4 %.")
                     .arg(run.hands())
                     .arg(run.errors())
                     .arg(QString::number(run.givenUpPerHundred(), 'f', 2))
