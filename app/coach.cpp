@@ -9,6 +9,7 @@
 #include "ui/game_tab.h"
 #include "ui/main_window.h"
 #include "ui/records_notice.h"
+#include "ui/table_in_sight.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -65,6 +66,11 @@ bool Coach::eventFilter(QObject *watched, QEvent *event)
     // The coach opens with the main window, once the window system has framed it.
     if (watched == &m_game.mainWindow() && event->type() == QEvent::Show && !m_placed)
         QTimer::singleShot(200, this, &Coach::open);
+    // On a small screen the compact coach lies over a part of the main window: it stays in sight
+    // when the game is active again.
+    if (watched == &m_game.mainWindow() && event->type() == QEvent::WindowActivate && m_window && m_window->isVisible()
+        && m_window->frameGeometry().intersects(m_game.mainWindow().frameGeometry()))
+        m_window->raise();
     return QObject::eventFilter(watched, event);
 }
 
@@ -92,24 +98,33 @@ void Coach::open()
     });
 }
 
+QMargins Coach::windowFrame() const
+{
+    // Before the window system has framed the coach, its frame is taken to be like the main one's.
+    const QWidget &framed = m_window->isVisible() ? static_cast<const QWidget &>(*m_window) : m_game.mainWindow();
+    const QRect outer = framed.frameGeometry();
+    const QRect inner = framed.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+QRect Coach::placeBesideGame(const CoachSizes &contents, const QRect &alsoInSight) const
+{
+    const MainWindow &main = m_game.mainWindow();
+    const QMargins frame = windowFrame();
+    // Never over the cards, the round's buttons or the stakes: the coach is compact where it must.
+    TableInSight table = tableInSight(*main.gameTab());
+    if (alsoInSight.isValid())
+        table.ratherClear.append(alsoInSight);
+    // The window system may not have told the main window's frame yet: taken to be like the coach's.
+    return placeCoach(main.frameGeometry().united(main.geometry().marginsAdded(frame)), contents.grownBy(frame),
+                      table, main.screen()->availableGeometry());
+}
+
 void Coach::place()
 {
-    const QWidget &main = m_game.mainWindow();
-    const QRect mainFrame = main.frameGeometry();
-    const QScreen *screen = main.screen();
-    // Before the window system has framed the coach, its frame is taken to be like the main one's.
-    const QMargins frame = m_window->isVisible()
-                               ? QMargins(m_window->geometry().left() - m_window->frameGeometry().left(),
-                                          m_window->geometry().top() - m_window->frameGeometry().top(),
-                                          m_window->frameGeometry().right() - m_window->geometry().right(),
-                                          m_window->frameGeometry().bottom() - m_window->geometry().bottom())
-                               : QMargins(main.geometry().left() - mainFrame.left(), main.geometry().top() - mainFrame.top(),
-                                          mainFrame.right() - main.geometry().right(),
-                                          mainFrame.bottom() - main.geometry().bottom());
-    const QSize wanted = (m_window->isVisible() ? m_window->size() : m_window->sizeHint())
-                             .grownBy(frame);
-    const QRect placed = placeCoach(mainFrame, wanted, screen->availableGeometry());
-    m_window->resize(placed.size().shrunkBy(frame));
+    const QRect placed = placeBesideGame(m_window->layoutSizes());
+    m_window->resize(placed.size().shrunkBy(windowFrame()));
     m_window->move(placed.topLeft());
 }
 
@@ -120,6 +135,7 @@ void Coach::switchToCoach()
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
+    m_window->bringPagesIntoView();
 }
 
 void Coach::switchToGame()
@@ -143,7 +159,12 @@ bool Coach::mayDraw(const Hand &dealt, unsigned kept)
                                 .arg(holdText(dealt, best), creditsText(analysis.best().expectedWin()),
                                      holdText(dealt, kept), creditsText(analysis.gaveUp(kept)),
                                      reasonText(dealt, kept, analysis, chart().chart));
-    return askDrawAnyway(&m_game.mainWindow(), warning);
+    return askDrawAnyway(&m_game.mainWindow(), warning,
+                         [this](const QSize &contents) {
+                             // Rather not over the coach either, which tells the hand before.
+                             return placeBesideGame({contents, contents, contents},
+                                                    m_window->isVisible() ? m_window->frameGeometry() : QRect());
+                         });
 }
 
 void Coach::handDrawn(const Hand &dealt, unsigned kept, int units)

@@ -36,6 +36,10 @@ protected:
 private:
     void open();
     void place();
+    QMargins windowFrame() const;
+    // A frame for a window of that size on the main window's screen that leaves the table, and
+    // rather also `alsoInSight`, in sight.
+    QRect placeBesideGame(const CoachSizes &contents, const QRect &alsoInSight = {}) const;
     void switchToCoach();
     void switchToGame();
     bool mayDraw(const Hand &dealt, unsigned kept);

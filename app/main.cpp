@@ -1,53 +1,83 @@
 #include "app/coach.h"
+#include "app/command_line.h"
 #include "app/data_folder.h"
 #include "app/game.h"
 #include "app/system_random.h"
+#include "ui/dialog_look.h"
+#include "ui/game_fonts.h"
 #include "ui/event_loop_clock.h"
 #include "ui/name_prompt_dialog.h"
 #include "ui/save_failure_dialog.h"
 #include "ui/startup_window.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QThread>
 #include <QWindow>
 
+#include <cstdio>
+
+namespace {
+
+QStringList argumentsAfterName(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // Read before the application exists, which needs a display: --help and --version answer
+    // without one, and a refused command line starts nothing.
+    const CommandLine options = parseCommandLine(argumentsAfterName(argc, argv));
+    if (!options.error.isEmpty()) {
+        print(stderr, QStringLiteral("quintdraw: %1\n\n%2").arg(options.error, usageText()));
+        return 2;
+    }
+    if (options.showHelp) {
+        print(stdout, usageText());
+        return 0;
+    }
+    if (options.showVersion) {
+        print(stdout, versionText());
+        return 0;
+    }
+
+    QDir folder = QDir::current();
+    QString folderError;
+    if (options.useDataFolder) {
+        folder.setPath(options.dataFolder.isEmpty() ? playerDataFolder() : options.dataFolder);
+        QString reason;
+        if (!makePrivateFolder(folder.path(), &reason)) {
+            folderError = QStringLiteral("Quintdraw cannot keep its records in %1: %2")
+                              .arg(QDir::toNativeSeparators(folder.path()), reason);
+            print(stderr, folderError + QLatin1Char('\n'));
+        }
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quintdraw"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quintdraw.Quintdraw"));
     // Only the menu's "&Exit" and the window's close command end the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    useGameFonts();
 
-    QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral("Five-card draw poker for one player."));
-    const QCommandLineOption helpOption = options.addHelpOption();
-    const QCommandLineOption coachOption(
-        QStringLiteral("coach"),
-        QStringLiteral("Show a coach beside the game: after each draw what every hold was worth and why, the strategy chart, the session's mistakes, and on request a warning before the draw."));
-    options.addOption(coachOption);
-    const QCommandLineOption dataFolderOption(
-        QStringLiteral("data-folder"),
-        QStringLiteral("Keep hi.dat and cfg.dat in the player's data folder (made if missing) instead of the current folder."));
-    options.addOption(dataFolderOption);
-    // Arguments it does not know are left alone, as they always were.
-    options.parse(QApplication::arguments());
-    if (options.isSet(helpOption))
-        options.showHelp();
-
-    QDir folder = QDir::current();
-    if (options.isSet(dataFolderOption)) {
-        folder.setPath(playerDataFolder());
-        QString reason;
-        if (!makePrivateFolder(folder.path(), &reason)) {
-            QMessageBox::critical(nullptr, QStringLiteral("Quintdraw"),
-                                  QStringLiteral("Quintdraw cannot keep its records in %1: %2")
-                                      .arg(QDir::toNativeSeparators(folder.path()), reason));
-            return 1;
-        }
+    if (!folderError.isEmpty()) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Quintdraw"), folderError, QMessageBox::Ok);
+        giveGameLook(box);
+        box.exec();
+        return 1;
     }
 
     // The start-up window goes up first and is painted before the main window is built, so the
@@ -67,7 +97,7 @@ int main(int argc, char *argv[])
     NamePromptDialog namePrompt;
     SaveFailureDialog saveFailurePrompt;
     Game game({clock, random, namePrompt, saveFailurePrompt, folder});
-    if (options.isSet(coachOption))
+    if (options.coach)
         new Coach(game);   // owned by the game
     QObject::connect(&game, &Game::finished, &application, &QApplication::quit, Qt::DirectConnection);
     game.StartUp(std::move(startupWindow));

@@ -8,12 +8,12 @@ packages=(
     fonts-liberation fontconfig
 )
 if [ "${1:-}" = "--test" ]; then
-    # file, for CPack to find the package's library dependencies; sanitizers and fuzzing with
-    # Debian's clang; a real X server, a window manager, input
-    # tools and window pictures (imagemagick) for the end-to-end tests and the screenshots; the
+    # file, for CPack to find the package's library dependencies; lintian and man-db, to check
+    # the package and its manual page; sanitizers and fuzzing with Debian's clang; a real X
+    # server, a window manager, input tools and window pictures (imagemagick) for the end-to-end tests and the screenshots; the
     # validators for the desktop files; the accessibility bus and the Orca screen reader with
     # speech-dispatcher for the screen-reader tests; XFS for the power-cut test.
-    packages+=(file clang libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils imagemagick
+    packages+=(file lintian man-db clang libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils imagemagick
                desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi
                orca speech-dispatcher xfsprogs)
 elif [ "${1:-}" = "--bench" ]; then

@@ -34,16 +34,20 @@ trap cleanup EXIT
 
 ctest --test-dir "$build" --output-on-failure -j "$parallel"
 
-# ---- Debian package from the same build: installed with apt, started, removed ----
+# ---- Debian package from the same build: checked by lintian, installed with apt, started, removed ----
 rm -f "$build"/quintdraw_*.deb
 (cd "$build" && cpack -G DEB)
+sh "$root/packaging/check_package.sh" "$build"/quintdraw_*.deb
 home=$(mktemp -d)
 apt-get install -y -qq "$build"/quintdraw_*.deb
 listed=$(dpkg -L quintdraw)
 for file in /usr/bin/quintdraw /usr/share/applications/io.github.quintdraw.Quintdraw.desktop \
-            /usr/share/metainfo/io.github.quintdraw.Quintdraw.metainfo.xml; do
+            /usr/share/metainfo/io.github.quintdraw.quintdraw.metainfo.xml /usr/share/man/man6/quintdraw.6.gz; do
     grep -qx "$file" <<<"$listed" || { echo "FAIL: the package lacks $file" >&2; exit 1; }
 done
+# The installed program answers without a display.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM quintdraw --version)
+[[ $version =~ ^quintdraw\ [0-9.]+$ ]] || { echo "FAIL: the installed quintdraw --version said: $version" >&2; exit 1; }
 # Started as the menu starts it, the game must still be running after 3 s, in its data folder.
 status=0
 (cd / && HOME=$home XDG_DATA_HOME='' timeout 3 quintdraw --data-folder) || status=$?

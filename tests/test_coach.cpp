@@ -5,8 +5,10 @@
 #include "support/test_game.h"
 #include "ui/coach_placement.h"
 #include "ui/coach_window.h"
+#include "ui/game_tab.h"
 #include "ui/picture_box.h"
 #include "ui/practice_page.h"
+#include "ui/table_in_sight.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -38,6 +41,15 @@ struct WarningAnswer {
     QString said;
 };
 
+// Where a frame lies against the main window's.
+QString sideOf(const QRect &placed, const QRect &mainFrame)
+{
+    return placed.intersects(mainFrame)          ? "over"
+           : placed.left() > mainFrame.right()   ? "right"
+           : placed.right() < mainFrame.left()   ? "left"
+                                                 : "below";
+}
+
 QString line(CoachWindow *window, const char *name)
 {
     return window->findChild<QLabel *>(QLatin1String(name))->text();
@@ -52,6 +64,8 @@ private slots:
     void speaksOnlyAfterTheDraw();
     void liesOnTheScreen_data();
     void liesOnTheScreen();
+    void keepsTheTableInSight_data();
+    void keepsTheTableInSight();
     void warnsBeforeADrawToAWorseHold_data();
     void warnsBeforeADrawToAWorseHold();
     void listsTheLogsMistakesLargestFirst();
@@ -161,15 +175,93 @@ void TestCoach::liesOnTheScreen()
     QFETCH(QString, side);
     // A panel of 30 device pixels at the top.
     const QRect available(0, int(30 / scale), int(screen.width() / scale), int((screen.height() - 30) / scale));
-    const QRect placed = placeCoach(mainFrame, coachFrame, available);
+    const QRect placed = placeCoach(mainFrame, {coachFrame, coachFrame, coachFrame}, {}, available);
     QVERIFY2(available.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(placed.x()).arg(placed.y())
                                                          .arg(placed.width()).arg(placed.height())));
     QCOMPARE(placed.size(), coachFrame.boundedTo(available.size()));
-    const QString found = placed.intersects(mainFrame)          ? "over"
-                          : placed.left() > mainFrame.right()   ? "right"
-                          : placed.right() < mainFrame.left()   ? "left"
-                                                                : "below";
-    QCOMPARE(found, side);
+    QCOMPARE(sideOf(placed, mainFrame), side);
+}
+
+void TestCoach::keepsTheTableInSight_data()
+{
+    QTest::addColumn<QSize>("screen");        // device pixels
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<QSize>("warning");       // a warning's frame; none: the coach's own sizes
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QString>("side");
+    // "all": the stake, hand name, win, balance, menu and tabs too; "table": the cards, buttons
+    // and stakes; "least": no room anywhere, less of them covered than over the main window.
+    QTest::addColumn<QString>("inSight");
+    const QSize none;
+    QTest::newRow("1280x1024 at scale 2: compact, below the win") << QSize(1280, 1024) << 2.0 << none << "compact" << "over" << "all";
+    QTest::newRow("1024x768: full, beside") << QSize(1024, 768) << 1.0 << none << "full" << "right" << "all";
+    QTest::newRow("1920x1080: full, beside") << QSize(1920, 1080) << 1.0 << none << "full" << "right" << "all";
+    QTest::newRow("3840x2160 at scale 2: full, beside") << QSize(3840, 2160) << 2.0 << none << "full" << "right" << "all";
+    QTest::newRow("1024x768 at scale 2, the game itself cut off: compact, over the balance")
+        << QSize(1024, 768) << 2.0 << none << "compact" << "over" << "table";
+    QTest::newRow("the warning at scale 2: between the cards and the buttons")
+        << QSize(1280, 1024) << 2.0 << QSize(506, 153) << "full" << "over" << "table";
+    QTest::newRow("the warning on 1024x768: beside") << QSize(1024, 768) << 1.0 << QSize(506, 153) << "full" << "right" << "all";
+    QTest::newRow("a warning wider than the room beside: below")
+        << QSize(1024, 768) << 1.0 << QSize(700, 250) << "full" << "below" << "all";
+    QTest::newRow("a warning taller than any room: over the least of the table")
+        << QSize(1280, 1024) << 2.0 << QSize(600, 300) << "full" << "over" << "least";
+}
+
+void TestCoach::keepsTheTableInSight()
+{
+    QFETCH(QSize, screen);
+    QFETCH(qreal, scale);
+    QFETCH(QSize, warning);
+    QFETCH(QString, layout);
+    QFETCH(QString, side);
+    QFETCH(QString, inSight);
+    TestGame test;
+    auto *coach = new Coach(test.game);
+    const MainWindow &main = test.game.mainWindow();
+    main.windowHandle()->setFramePosition(QPoint(3, 5));
+    const QMargins frame(1, 10, 1, 3);
+    const QRect mainFrame = main.geometry().marginsAdded(frame);
+    const TableInSight table = tableInSight(*main.gameTab());
+    QCOMPARE(table.keepClear.size(), 4);   // the cards, both buttons, the stakes
+    QCOMPARE(table.ratherClear.size(), 3);
+    const CoachSizes sizes = warning.isValid() ? CoachSizes{warning, warning, warning}
+                                               : coach->window()->layoutSizes().grownBy(frame);
+    const QRect available(QPoint(0, 0), screen / scale);
+
+    const QRect placed = placeCoach(mainFrame, sizes, table, available);
+    const QString where = QStringLiteral("%1,%2 %3x%4").arg(placed.x()).arg(placed.y()).arg(placed.width()).arg(placed.height());
+    QVERIFY2(available.contains(placed), qPrintable(where));
+    const auto coveredOf = [&table](const QRect &frame) {
+        qint64 area = 0;
+        for (const QRect &control : table.keepClear) {
+            const QRect common = frame.intersected(control);
+            area += common.isEmpty() ? 0 : qint64(common.width()) * common.height();
+        }
+        return area;
+    };
+    if (inSight == "least") {
+        QRect centred(QPoint(), placed.size());
+        centred.moveCenter(mainFrame.center());
+        QVERIFY2(coveredOf(placed) < coveredOf(centred), qPrintable(where));
+    } else {
+        QVERIFY2(coveredOf(placed) == 0, qPrintable(where));
+    }
+    for (const QRect &control : table.ratherClear) {
+        if (inSight == "all")
+            QVERIFY2(!placed.intersects(control), qPrintable(where));
+    }
+    QCOMPARE(holdsFullLayout(placed.size(), sizes) ? "full" : "compact", layout);
+    QVERIFY(placed.width() >= sizes.compactLeast.width() && placed.height() >= sizes.compactLeast.height());
+    QVERIFY(placed.width() <= sizes.full.width() && placed.height() <= sizes.full.height());
+    QCOMPARE(sideOf(placed, mainFrame), side);
+
+    // The window given that room shows the verdict above the rest only when it is compact.
+    if (!warning.isValid()) {
+        coach->window()->resize(placed.size().shrunkBy(frame));
+        QCOMPARE(coach->window()->findChild<QLabel *>(QStringLiteral("CoachSummary"))->isVisibleTo(coach->window()),
+                 layout == "compact");
+    }
 }
 
 void TestCoach::warnsBeforeADrawToAWorseHold_data()
@@ -286,7 +378,10 @@ void TestCoach::practisesALinePicked()
     const QString balance = test.text(QStringLiteral("Label7"));
     CoachWindow *window = coach->window();
     auto *page = window->findChild<PracticePage *>(QStringLiteral("CoachPractice"));
-    window->pages()->setCurrentWidget(page);
+    for (int tab = 0; tab < window->pages()->count(); ++tab) {
+        if (window->pages()->widget(tab)->isAncestorOf(page))
+            window->pages()->setCurrentIndex(tab);
+    }
     auto *lines = page->findChild<QComboBox *>(QStringLiteral("PracticeLine"));
     const int drawFive = lines->count() - 1;
     QVERIFY(lines->itemText(drawFive).endsWith(QStringLiteral("Draw five new cards")));

@@ -1,7 +1,12 @@
+#include "records/settings.h"
 #include "ui/about_window.h"
 #include "ui/controls.h"
+#include "ui/draw_warning_dialog.h"
+#include "ui/game_fonts.h"
 #include "ui/name_prompt_dialog.h"
+#include "ui/picture.h"
 #include "ui/picture_box.h"
+#include "ui/settings_tab.h"
 #include "ui/save_failure_dialog.h"
 #include "ui/startup_window.h"
 
@@ -101,6 +106,20 @@ private slots:
     void namePrompt();
     void saveFailureSaysWhatLeavingKeeps_data();
     void saveFailureSaysWhatLeavingKeeps();
+    void dialogsLookLikeTheGameAndEscapeCancels_data();
+    void dialogsLookLikeTheGameAndEscapeCancels();
+
+    // "Show cards" asks for a font that has no counterpart here; it is lettered in the family
+    // of every other text of the windows.
+    void dialogFontIsTheWindowsFamily()
+    {
+        useGameFonts();
+        Settings settings;
+        SettingsTab tab(settings, nullptr);
+        auto *frame = tab.findChild<QWidget *>(QStringLiteral("Frame2"));
+        QCOMPARE(QFontInfo(frame->font()).family(), QFontInfo(arial(9.75)).family());
+        QCOMPARE(QFontInfo(arial(9.75)).family(), QStringLiteral("Liberation Sans"));
+    }
 };
 
 void TestWindows::startupHandsOverOnceAtItsFirstTick()
@@ -251,6 +270,62 @@ void TestWindows::saveFailureSaysWhatLeavingKeeps()
     QCOMPARE(choice == SaveFailurePrompt::Choice::TryAgain, button == QStringLiteral("Try again"));
     QCOMPARE(text, QStringLiteral("%1 could not be saved.").arg(unsaved.first()));
     QCOMPARE(informative, QStringLiteral("Disk full.\n\n") + leaving);
+}
+
+namespace {
+
+enum class Dialog { NamePrompt, SaveFailure, CoachWarning };
+
+// Opens the dialog modally; true when it was answered with its cancel.
+bool openAndCancelled(Dialog dialog)
+{
+    switch (dialog) {
+    case Dialog::NamePrompt:
+        return NamePromptDialog().askName(QStringLiteral("Bobby")).isEmpty();
+    case Dialog::SaveFailure:
+        return SaveFailureDialog().askAfterFailure(QStringLiteral("/r/cfg.dat"), QString(), {QStringLiteral("/r/cfg.dat")})
+            == SaveFailurePrompt::Choice::LeaveWithoutSaving;
+    case Dialog::CoachWarning:
+        return !askDrawAnyway(nullptr, QStringLiteral("Best: keep 5C 5D"),
+                              [](const QSize &size) { return QRect(QPoint(0, 0), size); });
+    }
+    return false;
+}
+
+} // namespace
+
+void TestWindows::dialogsLookLikeTheGameAndEscapeCancels_data()
+{
+    QTest::addColumn<Dialog>("dialog");
+    QTest::newRow("name prompt") << Dialog::NamePrompt;
+    QTest::newRow("save failure: leave without saving") << Dialog::SaveFailure;
+    QTest::newRow("coach's warning: change my hold") << Dialog::CoachWarning;
+}
+
+// Each dialog carries the game's window icon and plain bold buttons, and Escape is its cancel.
+void TestWindows::dialogsLookLikeTheGameAndEscapeCancels()
+{
+    QFETCH(Dialog, dialog);
+    const QImage gameIcon = Picture::windowIcon().pixmap(32).toImage();
+    QImage icon;
+    QString family;
+    QList<bool> plainBold;
+    QTimer::singleShot(0, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        icon = box->windowIcon().pixmap(32).toImage();
+        family = QFontInfo(box->font()).family();
+        for (QAbstractButton *button : box->findChildren<QAbstractButton *>())
+            plainBold.append(button->icon().isNull() && button->font().bold()
+                             && QFontInfo(button->font()).family() == QFontInfo(box->font()).family());
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QVERIFY(openAndCancelled(dialog));
+    QCOMPARE(icon, gameIcon);
+    QCOMPARE(family, QFontInfo(arial(9.75)).family());
+    QVERIFY(!plainBold.isEmpty());
+    QVERIFY(!plainBold.contains(false));
 }
 
 QTEST_MAIN(TestWindows)

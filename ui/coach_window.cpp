@@ -10,7 +10,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -55,13 +57,36 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     // The player's keys stay with the game until the player comes here.
     setAttribute(Qt::WA_ShowWithoutActivating);
 
+    // The verdict above everything else, shown only in the compact layout; all the rest scrolls
+    // when the window is given less than the full layout needs.
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_summary = readableLine(this, "CoachSummary");
+    m_summary->setContentsMargins(style()->pixelMetric(QStyle::PM_LayoutLeftMargin), style()->pixelMetric(QStyle::PM_LayoutTopMargin),
+                                  style()->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
+    m_summary->setText(QStringLiteral("The coach speaks after each draw."));
+    // Two lines at most, whatever the width, so that the compact window never outgrows its room.
+    m_summary->setMaximumHeight(m_summary->contentsMargins().top() + fontMetrics().lineSpacing() * 2);
+    m_summary->hide();
+    layout->addWidget(m_summary);
+    auto *body = new QWidget;
+    m_body = scrolled(body);
+    layout->addWidget(m_body);
+
+    layout = new QVBoxLayout(body);
     auto *keys = readableLine(this, "CoachKeys");
     keys->setText(QStringLiteral("F6 moves between the game and the coach; Esc closes the coach."));
     layout->addWidget(keys);
-    m_warn = new QCheckBox(QStringLiteral("&Warn me before the draw (a game warned at any draw does not enter the hi-score list)"), this);
+    // What the warning costs on a line of its own, which wraps: the coach fits narrow rooms.
+    m_warn = new QCheckBox(QStringLiteral("&Warn me before the draw"), this);
     m_warn->setObjectName(QStringLiteral("CoachWarn"));
+    const QString warnCost = QStringLiteral("A game warned at any draw does not enter the hi-score list.");
+    m_warn->setAccessibleDescription(warnCost);
     layout->addWidget(m_warn);
+    auto *cost = readableLine(this, "CoachWarnCost");
+    cost->setText(warnCost);
+    layout->addWidget(cost);
     m_coached = readableLine(this, "CoachCoached");
     layout->addWidget(m_coached);
 
@@ -144,6 +169,9 @@ QLabel *CoachWindow::addLine(QWidget *page, const char *name)
 void CoachWindow::showHand(const Hand &dealt, unsigned hold, unsigned best, const CoachHandTexts &texts)
 {
     m_stale->setEnabled(false);
+    m_summary->setEnabled(true);
+    m_summary->setText(texts.verdict + u'\n' + texts.bestHold);
+    m_summary->setAccessibleName(m_summary->text());
     m_heading->setText(QStringLiteral("Last hand: the best hold is framed"));
     for (int i = 0; i < kPositions; ++i) {
         const bool kept = hold & (1U << i);
@@ -171,6 +199,7 @@ void CoachWindow::showNextHandDealt()
     if (m_handsPlayed->text().isEmpty())
         return;   // nothing said yet
     m_stale->setEnabled(true);
+    m_summary->setEnabled(false);
     m_heading->setText(QStringLiteral("Last hand (the hand before the one now dealt: no advice for the new cards)"));
     m_heading->setAccessibleName(m_heading->text());
 }
@@ -207,7 +236,37 @@ bool CoachWindow::warnsBeforeDraw() const
 
 void CoachWindow::addPage(QWidget *page, const QString &title)
 {
-    m_pages->addTab(page, title);
+    // Scrolling inside, so that no page makes the coach wider or taller than the room it is given.
+    m_pages->addTab(scrolled(page), title);
+}
+
+CoachSizes CoachWindow::layoutSizes() const
+{
+    const QWidget *body = m_body->widget();
+    // A scroll area wishes for a few lines only; the last hand's page wishes for its whole width.
+    QSize full = body->sizeHint();
+    if (const auto *lastHand = qobject_cast<const QScrollArea *>(m_pages->widget(0))) {
+        full.rwidth() += qMax(0, lastHand->widget()->sizeHint().width() + lastHand->verticalScrollBar()->sizeHint().width()
+                                     - lastHand->sizeHint().width());
+    }
+    // The compact layout: the verdict's two lines and a few lines of the rest, some words wide.
+    const QFontMetrics metrics = fontMetrics();
+    const QSize compact(metrics.averageCharWidth() * 48,
+                        m_summary->maximumHeight() + qMax(metrics.lineSpacing() * 4, m_body->minimumSizeHint().height()));
+    return {full, body->minimumSizeHint(), compact};
+}
+
+void CoachWindow::bringPagesIntoView()
+{
+    if (m_summary->isVisible())
+        m_body->verticalScrollBar()->setValue(m_pages->y());
+}
+
+void CoachWindow::resizeEvent(QResizeEvent *event)
+{
+    const QSize least = m_body->widget()->minimumSizeHint();
+    m_summary->setVisible(width() < least.width() || height() < least.height());
+    QWidget::resizeEvent(event);
 }
 
 void CoachWindow::closeEvent(QCloseEvent *event)

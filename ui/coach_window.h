@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/card.h"
+#include "ui/coach_placement.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -12,6 +13,7 @@ class QGraphicsOpacityEffect;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
+class QScrollArea;
 class QTabWidget;
 
 // What the coach says about one hand, in words already written.
@@ -44,8 +46,13 @@ public:
     void showCoached(bool coached);
 
     bool warnsBeforeDraw() const;
+    // The sizes of the window's two layouts, without the window system's frame. Given less than
+    // the full layout needs, the window shows the last verdict on top and scrolls the rest.
+    CoachSizes layoutSizes() const;
+    // The player came here by F6: in the compact layout, the pages' tabs scroll into view.
+    void bringPagesIntoView();
     QTabWidget *pages() const { return m_pages; }
-    // A page of the coach's training, after the others.
+    // A page of the coach's training, after the others, scrolled inside.
     void addPage(QWidget *page, const QString &title);
 
 signals:
@@ -57,6 +64,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QWidget *lastHandPage();
@@ -64,6 +72,8 @@ private:
 
     std::array<PictureBox *, kPositions> m_cards{};
     std::array<QLabel *, kPositions> m_kept{};
+    QLabel *m_summary = nullptr;
+    QScrollArea *m_body = nullptr;
     QLabel *m_heading = nullptr;
     QLabel *m_yourHold = nullptr;
     QLabel *m_bestHold = nullptr;

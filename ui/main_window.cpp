@@ -21,6 +21,12 @@
 #include <QTabBar>
 #include <QMenuBar>
 
+namespace {
+
+constexpr int kHelpTab = 5;   // the last of the six
+
+} // namespace
+
 MainWindow::MainWindow(const Models &models)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -94,6 +100,22 @@ void MainWindow::buildMenu()
     connect(newGame, &QAction::triggered, this, &MainWindow::newChosen);
     connect(exit, &QAction::triggered, this, &MainWindow::exitChosen);
     connect(aboutItem, &QAction::triggered, this, &MainWindow::aboutChosen);
+    addDesktopKeys(exit);
+}
+
+// The keys desktop players reach for, beside the menu's own: F10 opens the menu bar (the arrows
+// then move in it), F1 shows the Help tab and Ctrl+Q is a second key for "&Exit". The menu
+// names only its own shortcuts.
+void MainWindow::addDesktopKeys(QAction *exit)
+{
+    const auto windowKey = [this](const QKeySequence &sequence, auto &&action) {
+        auto *key = new QShortcut(sequence, this);
+        key->setAutoRepeat(false);   // one press, one action
+        connect(key, &QShortcut::activated, this, action);
+    };
+    windowKey(Qt::Key_F10, [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+    windowKey(Qt::Key_F1, [this] { m_tabs->setCurrentIndex(kHelpTab); });
+    windowKey(Qt::CTRL | Qt::Key_Q, [exit] { exit->trigger(); });
 }
 
 void MainWindow::showEvent(QShowEvent *event)

@@ -46,6 +46,7 @@ protected:
 
 private:
     void buildMenu();
+    void addDesktopKeys(QAction *exit);
 
     TabControl *m_tabs;
     GameTab *m_game;

@@ -2,6 +2,7 @@
 
 #include "records/hiscores.h"
 #include "ui/controls.h"
+#include "ui/dialog_look.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -34,6 +35,7 @@ QString NamePromptDialog::askName(const QString &offered)
         named(edit, QStringLiteral("HiScoreName"))->setAccessibleName(box.labelText());
         edit->setMaxLength(HiScores::kNameLength);
     }
+    giveGameLook(box);
 
     // Wide enough for the whole title in the window's caption, which window managers draw in a
     // bold font beside the window's icon and its buttons.

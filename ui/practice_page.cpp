@@ -37,6 +37,9 @@ PracticePage::PracticePage(QWidget *parent) : QWidget(parent)
     m_lines = new QComboBox(this);
     m_lines->setObjectName(QStringLiteral("PracticeLine"));
     m_lines->setAccessibleName(QStringLiteral("What to practise"));
+    // The chart's lines are long: they widen the list that drops down, not the page.
+    m_lines->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_lines->setMinimumContentsLength(24);
     linesLabel->setBuddy(m_lines);
     auto *choice = new QHBoxLayout;
     choice->addWidget(linesLabel);

@@ -1,5 +1,7 @@
 #include "ui/records_notice.h"
 
+#include "ui/dialog_look.h"
+
 #include <QMessageBox>
 
 void showRecordsNotice(QWidget *parent, const QString &text)
@@ -9,5 +11,6 @@ void showRecordsNotice(QWidget *parent, const QString &text)
     box->setObjectName(QStringLiteral("RecordsNotice"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
+    giveGameLook(*box);
     box->show();
 }

@@ -1,5 +1,7 @@
 #include "ui/save_failure_dialog.h"
 
+#include "ui/dialog_look.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -30,8 +32,11 @@ SaveFailurePrompt::Choice SaveFailureDialog::askAfterFailure(const QString &file
     const QString why = reason.isEmpty() ? QStringLiteral("The reason is unknown.") : reason;
     box.setInformativeText(unsaved.isEmpty() ? why : why + QStringLiteral("\n\n") + leavingText(unsaved));
     QPushButton *retry = box.addButton(QStringLiteral("Try again"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("Leave without saving"), QMessageBox::DestructiveRole);
+    QPushButton *leave = box.addButton(QStringLiteral("Leave without saving"), QMessageBox::DestructiveRole);
     box.setDefaultButton(retry);
+    // Escape leaves as closing the main window does: without saving.
+    box.setEscapeButton(leave);
+    giveGameLook(box);
     box.exec();
     return box.clickedButton() == retry ? Choice::TryAgain : Choice::LeaveWithoutSaving;
 }
