@@ -3,6 +3,7 @@
 #include "app/coach_training.h"
 #include "app/game.h"
 #include "core/hold_analysis.h"
+#include "ui/analyse_page.h"
 #include "ui/coach_placement.h"
 #include "ui/coach_texts.h"
 #include "ui/draw_warning_dialog.h"
@@ -38,6 +39,8 @@ Coach::Coach(Game &game) : QObject(&game), m_game(game)
     connect(&game, &Game::handDrawn, this, &Coach::handDrawn);
     game.setDrawCheck([this](const Hand &dealt, unsigned kept) { return mayDraw(dealt, kept); });
     m_training = new CoachTraining(game, *m_window, [this]() -> const StrategyChart & { return chart().chart; });
+    m_window->pages()->addTab(new AnalysePage([this]() -> const StrategyChart & { return chart().chart; }),
+                              QStringLiteral("&Analyse"));
     if (main.isVisible())
         open();
 }

@@ -40,6 +40,15 @@ const QList<Option> &options()
                         "and why, the strategy chart, the session's mistakes, and on request a "
                         "warning before the draw."),
          [](CommandLine &line, const Given &) { line.coach = true; }},
+        {{}, QStringLiteral("analyse"), Value::Required, QStringLiteral("CARDS"),
+         QStringLiteral("Print every hold of the five CARDS (\"JH JS 2C 7D 9S\" or \"J♥ J♠ 2♣ "
+                        "7♦ 9♠\"), best first, with its exact worth per unit of stake and "
+                        "its strategy chart line, and leave. Needs no display."),
+         [](CommandLine &line, const Given &value) { line.analyse = value; }},
+        {{}, QStringLiteral("four-colour"), Value::None, {},
+         QStringLiteral("Draw the cards in four colours: clubs green and diamonds blue, hearts red "
+                        "and spades black."),
+         [](CommandLine &line, const Given &) { line.fourColour = true; }},
         {{}, QStringLiteral("data-folder"), Value::Optional, QStringLiteral("FOLDER"),
          QStringLiteral("Keep hi.dat and cfg.dat in FOLDER, or without FOLDER in the player's data "
                         "folder ($XDG_DATA_HOME/quintdraw), instead of the current folder. The "

@@ -3,12 +3,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // What the player asked for on the command line. Every option is one row of the table in
 // command_line.cpp: a new option is a field here and a row there.
 struct CommandLine {
     bool showHelp = false;
     bool showVersion = false;
     bool coach = false;
+    // The hand --analyse names, as typed: analysed on standard output instead of playing.
+    std::optional<QString> analyse;
+    bool fourColour = false;
     // Where hi.dat and cfg.dat live: the current folder unless --data-folder was given; then the
     // folder it names, or the player's data folder when it names none.
     bool useDataFolder = false;

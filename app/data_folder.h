@@ -1,12 +1,11 @@
 #pragma once
 
+#include "records/player_folders.h"
+
 #include <QString>
 
 // The player's own folder for the records: "$XDG_DATA_HOME/quintdraw", or
-// "$HOME/.local/share/quintdraw" where XDG_DATA_HOME is unset, empty or relative (the XDG base
-// directory standard says to ignore it then).
+// "~/.local/share/quintdraw" where XDG_DATA_HOME is unset, empty or relative (the XDG base
+// directory rules say to ignore it then); the home is the password database's when HOME is unset
+// or empty.
 QString playerDataFolder();
-
-// Makes the folder and any missing folder above it, each private to the player; false with a
-// reason a person can read in `error` when it cannot be made.
-bool makePrivateFolder(const QString &path, QString *error);

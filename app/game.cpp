@@ -1,8 +1,7 @@
 #include "app/game.h"
 
 #include "records/hiscore_file.h"
-#include "records/records_lock.h"
-#include "records/save_failure_prompt.h"
+#include "records/save_each_file.h"
 #include "records/settings_file.h"
 #include "ui/about_window.h"
 #include "ui/game_tab.h"
@@ -154,8 +153,11 @@ void Game::FillHiScoreList()
 
 void Game::offerToHiScores()
 {
-    if (!m_keptFromHiScores)
-        m_hiScores.CheckHiScore(m_money.GameResult(), m_platform.namePrompt, m_settings.defaultName());
+    if (m_keptFromHiScores)
+        return;
+    // A list unreadable at start may be readable now: the result is judged against it.
+    m_hiScoreKeeper.readAgainIfUnreadable(hiScoreFile(), [this] { return readHiScoresAgain(); });
+    m_hiScores.CheckHiScore(m_money.GameResult(), m_platform.namePrompt, m_settings.defaultName());
 }
 
 void Game::newCommand()
@@ -173,45 +175,25 @@ void Game::exitCommand()
 
 void Game::saveRecords()
 {
-    bool hiScoresSaved = false;
-    for (;;) {
-        QString error;
-        QString failedFile;
-        {
-            const RecordsLock lock(m_platform.folder.path());
-            if (!hiScoresSaved) {
-                hiScoresSaved = saveHiScores(&error);
-                if (!hiScoresSaved)
-                    failedFile = hiScoreFile();
-            }
-            if (hiScoresSaved) {
-                if (saveSettings(&error))
-                    return;
-                failedFile = settingsFile();
-            }
-        }
-        QStringList unsaved;
-        if (!hiScoresSaved)
-            unsaved.append(hiScoreFile());
-        unsaved.append(settingsFile());
-        if (m_platform.saveFailurePrompt.askAfterFailure(failedFile, error, unsaved)
-            == SaveFailurePrompt::Choice::LeaveWithoutSaving)
-            return;
-    }
+    saveEachFile({{hiScoreFile(), [this](QString *error) { return saveHiScores(error); }},
+                  {settingsFile(), [this](QString *error) { return saveSettings(error); }}},
+                 m_platform.saveFailurePrompt);
+}
+
+FileCondition Game::readHiScoresAgain()
+{
+    HiScores found;
+    const FileCondition condition = LoadHiScores(found, hiScoreFile());
+    if (condition != FileCondition::Unreadable)
+        m_hiScores.putChangesOnto(found.entries());
+    return condition;
 }
 
 bool Game::saveHiScores(QString *error)
 {
     const QString file = hiScoreFile();
-    const auto readAgain = [&] {
-        HiScores found;
-        const FileCondition condition = LoadHiScores(found, file);
-        if (condition != FileCondition::Unreadable)
-            m_hiScores.putChangesOnto(found.entries());
-        return condition;
-    };
-    return m_hiScoreKeeper.save(file, readAgain, [&](QString *why) { return SaveHiScores(m_hiScores, file, why); },
-                                error);
+    return m_hiScoreKeeper.save(file, [this] { return readHiScoresAgain(); },
+                                [&](QString *why) { return SaveHiScores(m_hiScores, file, why); }, error);
 }
 
 bool Game::saveSettings(QString *error)

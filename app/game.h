@@ -93,12 +93,14 @@ private:
     // The positions marked to keep, bit p - 1 for position p.
     unsigned keptPositions();
     void offerToHiScores();
-    // Writes hi.dat, then cfg.dat, each onto what another game saved there meanwhile; after a
-    // failure asks whether to try again or leave unsaved.
+    // Writes hi.dat, then cfg.dat, each on its own and onto what another game saved there
+    // meanwhile; after a failure asks whether to try that file again or leave it unsaved.
     void saveRecords();
     // One file each, once its keeper lets it be replaced; false with a reason otherwise. Call only
     // while holding the RecordsLock.
     bool saveHiScores(QString *error);
+    // hi.dat as it is now, with this run's changes put onto it (unless it cannot be read).
+    FileCondition readHiScoresAgain();
     bool saveSettings(QString *error);
 
     Platform m_platform;

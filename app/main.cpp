@@ -1,3 +1,4 @@
+#include "app/analyse_command.h"
 #include "app/coach.h"
 #include "app/command_line.h"
 #include "app/data_folder.h"
@@ -9,11 +10,13 @@
 #include "ui/name_prompt_dialog.h"
 #include "ui/save_failure_dialog.h"
 #include "ui/startup_window.h"
+#include "ui/suit_colours.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QTextStream>
 #include <QThread>
 #include <QWindow>
 
@@ -53,6 +56,12 @@ int main(int argc, char *argv[])
         print(stdout, versionText());
         return 0;
     }
+    // A hand analysed for a script: no display, no window, no file read or written.
+    if (options.analyse) {
+        QTextStream out(stdout);
+        QTextStream errors(stderr);
+        return analyseCommand(*options.analyse, out, errors);
+    }
 
     QDir folder = QDir::current();
     QString folderError;
@@ -72,6 +81,8 @@ int main(int argc, char *argv[])
     // Only the menu's "&Exit" and the window's close command end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     useGameFonts();
+    if (options.fourColour)
+        useSuitColours(SuitColours::FourColour);
 
     if (!folderError.isEmpty()) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Quintdraw"), folderError, QMessageBox::Ok);

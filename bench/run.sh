@@ -269,6 +269,7 @@ jacks=(--factors 1,2,3,4,6,9,25,50,800 --pair-from 11 --wheel)   # 9/6 Jacks or 
 "${boost[@]}" "${pin[@]}" "$build/bench/hold_bench" --strategy > "$work/chart"
 "${boost[@]}" "${pin[@]}" "$build/bench/hold_bench" --strategy "${jacks[@]}" > "$work/chart-jacks"
 read -r holds_fast holds_dealt holds_ratio < <(awk '/^holds:/ { print $2, $3, $4 }' "$work/holds")
+chart_ms=$(awk '/^chart:/ { print $2 }' "$work/holds")
 best_play() {   # fraction, percent, milliseconds, seconds counting each hand, peak KiB
     awk '/^return:/ { f = $2; p = $3; ms = $4 * 1000 } /^return counting each hand:/ { s = $NF }
          /^peak memory:/ { k = $3 } END { printf "%s %s %.0f %.1f %d\n", f, p, ms, s, k }' "$1"
@@ -322,9 +323,11 @@ for timed in "handover:5000:start-up window, 5000 ms (its mapping to the main wi
 done
 row "classifying all 2,598,960 hands on one core (best of 10 passes)" "$rate million hands/s" \
     "at least 20 million hands/s" "$(verdict "$rate >= 20")"
-row "all 32 holds of one dealt hand, exact (mean of 2,000 hands)" \
-    "$holds_fast ms; dealing every draw $holds_dealt ms: $holds_ratio times faster" \
-    "at most 1 ms and 50 times faster" "$(verdict "$holds_fast <= 1 && $holds_ratio >= 50")"
+row "all 32 holds of one dealt hand, exact, one core (mean of 2,000 random hands, fastest of 5 runs)" \
+    "$holds_fast µs; dealing every draw $holds_dealt ms: $holds_ratio times faster" \
+    "at most 10 µs (a public C++ engine, reported on the same 2,000 hands: 15 µs)" "$(verdict "$holds_fast <= 10")"
+row "strategy chart written for the payoff table, one core (fastest of 3 runs, tables included)" "$chart_ms ms" \
+    "at most 100 ms" "$(verdict "$chart_ms <= 100")"
 row "return of the payoff table with best play, all 2,598,960 deals, one core (fastest of 5 runs, tables included)" \
     "$table_fraction = $table_percent % in $table_ms ms, peak memory $(mib "$table_kib"); counting each hand $table_byhand s" \
     "at most 50 ms and 64 MB (public exact analysers in C++: 1.7 s wall with 3.5 MB, 7.3 s with 725 MB)" \

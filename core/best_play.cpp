@@ -42,6 +42,11 @@ qint64 scaledWorth(const HoldValue &hold)
     return hold.totalWin * (kWorthScale / hold.draws);
 }
 
+Fraction worthPerStake(const HoldValue &hold, qint64 stake)
+{
+    return Fraction::reduced(quint64(hold.totalWin), (unsigned __int128)(hold.draws) * quint64(stake));
+}
+
 unsigned BestPlayTally::bestHold(const std::array<qint64, kHolds> &scaledWorths)
 {
     // Holds by the number of cards they keep, most first, so that the first best one wins.

@@ -23,6 +23,8 @@ constexpr qint64 kWorthScale = 7669695;   // lcm of C(47, 0..5) = 3·5·11·23·
 constexpr qint64 kFinalHands = 2598960LL * kWorthScale;
 
 qint64 scaledWorth(const HoldValue &hold);
+// What a hold wins on average per unit of `stake` (in the wins' unit), exactly.
+Fraction worthPerStake(const HoldValue &hold, qint64 stake);
 
 // The result of playing every deal the best way.
 struct BestPlay {

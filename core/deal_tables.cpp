@@ -79,12 +79,24 @@ void forEachRankPattern(const std::function<void(const std::array<int, kRanks> &
 
 // From "the hands containing the set" to "the hands meeting the dealt cards in exactly the set":
 // the draws of that hold.
-void keepExactly(std::array<qint64, kHolds> &wins)
+void subtract(qint64 &from, qint64 value)
+{
+    from -= value;
+}
+
+void subtract(CategoryCounts &from, const CategoryCounts &value)
+{
+    for (int category = 0; category <= kCategories; ++category)
+        from[category] -= value[category];
+}
+
+template<typename Value>
+void keepExactly(std::array<Value, kHolds> &ofSets)
 {
     for (unsigned bit = 1; bit < kHolds; bit <<= 1) {
         for (unsigned block = 0; block < kHolds; block += 2 * bit) {
             for (unsigned set = block; set < block + bit; ++set)
-                wins[set] -= wins[set | bit];
+                subtract(ofSets[set], ofSets[set | bit]);
         }
     }
 }
@@ -192,12 +204,17 @@ void DealTables::addFlushRanks(unsigned rankBits)
     }
 }
 
-DealTables::Subsets DealTables::subsets(const Hand &ascending) const
+const DealTables::RankArrangement &DealTables::arrangementOf(const Hand &ascending) const
 {
     std::array<int, kPositions> digit;
     for (int i = 0; i < kPositions; ++i)
         digit[i] = ascending[i].rank - 1;
-    const RankArrangement &arrangement = m_arrangements[m_arrangementIndex[fiveCode(digit)]];
+    return m_arrangements[m_arrangementIndex[fiveCode(digit)]];
+}
+
+DealTables::Subsets DealTables::subsets(const Hand &ascending) const
+{
+    const RankArrangement &arrangement = arrangementOf(ascending);
     Subsets sets;
     sets.rankIndex = &arrangement.rankIndex;
     sets.worths = arrangement.wins;
@@ -214,86 +231,96 @@ DealTables::Subsets DealTables::subsets(const Hand &ascending) const
         sets.suitBits[set] = bits[set] >> 16;
     }
 
-    // Every set of cards of one suit adds what flushes change to the hands containing it, and so
-    // to each hold within it, with the sign of inclusion–exclusion.
-    for (int suit = 0; suit < kSuits; ++suit) {
-        unsigned ofSuit = 0;
-        for (int i = 0; i < kPositions; ++i)
-            ofSuit |= unsigned(ascending[i].suit == suit) << i;
-        for (unsigned set = ofSuit; set; set = (set - 1) & ofSuit) {
-            const qint64 change = m_flushWins[sets.rankBits[set]];
+    addFlushes(ascending, sets.worths);
+    const int whole = oneSuit(sets.suitBits[kKeepAll]) ? m_rules.oneSuitCategory(sets.rankBits[kKeepAll])
+                                                       : arrangement.category;
+    sets.whole = whole == kNoCategory ? std::nullopt : std::optional<int>(whole);
+    return sets;
+}
+
+// Every set of cards of one suit adds what flushes change to the hands containing it, and so to
+// each hold within it, with the sign of inclusion–exclusion; then each hold's wins become its worth.
+void DealTables::addFlushes(const Hand &ascending, std::array<qint64, kHolds> &wins) const
+{
+    std::array<unsigned, kSuits> ofSuit{};
+    for (int i = 0; i < kPositions; ++i)
+        ofSuit[ascending[i].suit] |= 1U << i;
+    std::array<unsigned, kHolds> rankBits;   // bit r - 2, of the sets of one suit
+    rankBits[0] = 0;
+    for (unsigned cards : ofSuit) {
+        // The sets of these cards in ascending order, so each comes after itself without its
+        // lowest card.
+        for (unsigned set = cards & (0U - cards); set; set = (set - cards) & cards) {
+            rankBits[set] = rankBits[set & (set - 1)] | 1U << (ascending[std::countr_zero(set)].rank - kLowestRank);
+            const qint64 change = m_flushWins[rankBits[set]];
             for (unsigned hold = set;; hold = (hold - 1) & set) {
-                sets.worths[hold] += kSet.odd[set ^ hold] ? -change : change;
+                wins[hold] += kSet.odd[set ^ hold] ? -change : change;
                 if (hold == 0)
                     break;
             }
         }
     }
-    const int whole = oneSuit(sets.suitBits[kKeepAll]) ? m_rules.oneSuitCategory(sets.rankBits[kKeepAll])
-                                                       : arrangement.category;
-    sets.whole = whole == kNoCategory ? std::nullopt : std::optional<int>(whole);
     for (unsigned hold = 0; hold < kHolds; ++hold)
-        sets.worths[hold] *= kSet.scale[hold];
-    return sets;
+        wins[hold] *= kSet.scale[hold];
 }
 
 std::array<qint64, kHolds> DealTables::scaledWorths(const Hand &ascending) const
 {
-    return subsets(ascending).worths;
-}
-
-DealTables::Counts DealTables::containing(const Hand &ascending, unsigned set) const
-{
-    Counts counts{};
-    if (set == kKeepAll) {
-        counts[wholeHandCategory(ascending).value_or(kNoCategory)] = 1;
-        return counts;
-    }
-    int code = 0;
-    for (int i = 0; i < kPositions; ++i) {
-        if (set & (1U << i))
-            code = code * kCodeBase + ascending[i].rank - 1;
-    }
-    const PackedCards packed = packCards(ascending, set);
-    counts = m_rankCounts[m_index[code]];
-    if (oneSuit(packed.suits)) {
-        const int flushSuits = set ? 1 : kSuits;
-        for (int category = 0; category <= kCategories; ++category)
-            counts[category] += flushSuits * m_flushCounts[packed.ranks][category];
-    }
-    return counts;
-}
-
-HoldValue DealTables::holdValue(const Hand &ascending, unsigned hold) const
-{
-    HoldValue value;
-    const unsigned others = ~hold & kKeepAll;
-    for (unsigned extra = others;; extra = (extra - 1) & others) {
-        const Counts counts = containing(ascending, hold | extra);
-        const qint64 sign = std::popcount(extra) % 2 ? -1 : 1;
-        for (int category = 0; category <= kCategories; ++category)
-            value.counts[category] += sign * counts[category];
-        if (extra == 0)
-            break;
-    }
-    value.draws = kDraws[kPositions - std::popcount(hold)];
-    for (int category = 0; category < kCategories; ++category)
-        value.totalWin += value.counts[category] * m_rules.wins[category];
-    return value;
-}
-
-std::optional<int> DealTables::wholeHandCategory(const Hand &hand) const
-{
-    const int category = m_rules.category(packCards(hand, kKeepAll));
-    return category == kNoCategory ? std::nullopt : std::optional<int>(category);
+    std::array<qint64, kHolds> worths = arrangementOf(ascending).wins;
+    addFlushes(ascending, worths);
+    return worths;
 }
 
 std::array<HoldValue, kHolds> DealTables::countHolds(const Hand &dealt) const
 {
     const AscendingHand sorted(dealt);
+    const Hand &cards = sorted.cards;
+    const RankArrangement &arrangement = arrangementOf(cards);
+
+    // The hands containing each set of the cards (bit i: card i), by category; the whole hand
+    // is contained in itself alone.
+    std::array<CategoryCounts, kHolds> sets;
+    for (unsigned set = 0; set < kKeepAll; ++set) {
+        const Counts &counts = m_rankCounts[arrangement.rankIndex[set]];
+        std::copy(counts.begin(), counts.end(), sets[set].begin());
+    }
+    std::array<unsigned, kHolds> rankBits;   // bit r - 2
+    rankBits[0] = 0;
+    for (unsigned set = 1; set < kHolds; ++set)
+        rankBits[set] = rankBits[set & ~(1U << kSet.top[set])] | 1U << (cards[kSet.top[set]].rank - kLowestRank);
+    for (int category = 0; category <= kCategories; ++category)
+        sets[0][category] += kSuits * m_flushCounts[0][category];
+    bool oneSuitHand = false;
+    for (int suit = 0; suit < kSuits; ++suit) {
+        unsigned ofSuit = 0;
+        for (int i = 0; i < kPositions; ++i)
+            ofSuit |= unsigned(cards[i].suit == suit) << i;
+        oneSuitHand |= ofSuit == kKeepAll;
+        for (unsigned set = ofSuit; set; set = (set - 1) & ofSuit) {
+            if (set == kKeepAll)
+                continue;
+            const Counts &change = m_flushCounts[rankBits[set]];
+            for (int category = 0; category <= kCategories; ++category)
+                sets[set][category] += change[category];
+        }
+    }
+    sets[kKeepAll].fill(0);
+    ++sets[kKeepAll][oneSuitHand ? m_rules.oneSuitCategory(rankBits[kKeepAll]) : arrangement.category];
+    keepExactly(sets);
+
+    std::array<unsigned, kPositions> position;
+    for (int i = 0; i < kPositions; ++i)
+        position[i] = 1U << sorted.dealtPosition[i];
+    std::array<unsigned, kHolds> dealtHold;
+    dealtHold[0] = 0;
     std::array<HoldValue, kHolds> holds;
-    for (unsigned set = 0; set < kHolds; ++set)
-        holds[sorted.dealtHold(set)] = holdValue(sorted.cards, set);
+    for (unsigned set = 0; set < kHolds; ++set) {
+        if (set)
+            dealtHold[set] = dealtHold[set & ~(1U << kSet.top[set])] | position[kSet.top[set]];
+        HoldValue &value = holds[dealtHold[set]];
+        value.counts = sets[set];
+        value.draws = kDraws[kPositions - std::popcount(set)];
+    }
     return holds;
 }
 

@@ -1,7 +1,13 @@
 #include "core/hold_analysis.h"
 
+#include "core/best_play.h"
+#include "core/deal_tables.h"
+
 #include <algorithm>
 #include <bit>
+#include <memory>
+#include <mutex>
+#include <numeric>
 
 // Counting works by ranks first and suits second. Ignoring suits, a final hand's category
 // depends only on how often each rank appears, so the draws of one hold are walked as rank
@@ -58,6 +64,16 @@ int compareWorth(const HoldValue &a, const HoldValue &b)
     const __int128 left = __int128(a.totalWin) * b.draws;
     const __int128 right = __int128(b.totalWin) * a.draws;
     return left < right ? -1 : left > right ? 1 : 0;
+}
+
+std::array<unsigned, kHolds> holdsBestFirst(const HandAnalysis &analysis)
+{
+    std::array<unsigned, kHolds> order;
+    std::iota(order.begin(), order.end(), 0U);
+    std::stable_sort(order.begin(), order.end(), [&](unsigned a, unsigned b) {
+        return compareWorth(analysis.holds[a], analysis.holds[b]) > 0;
+    });
+    return order;
 }
 
 bool HandAnalysis::isBest(unsigned hold) const
@@ -136,11 +152,31 @@ void addFlushes(const Hand &dealt, const DrawRules &rules, std::array<HoldValue,
 
 } // namespace
 
+namespace {
+
+// Which draws form which category depends on the lowest paying pair and the wheel alone, never
+// on the wins: one set of tables for each such rule, made at its first use (a few milliseconds,
+// about 4 MB) and kept for the program's life, shared by every thread.
+const DealTables &countingTables(const DrawRules &rules)
+{
+    constexpr int kPairRanks = kAce - kLowestRank + 1;
+    static std::array<std::once_flag, 2 * kPairRanks> made;
+    static std::array<std::unique_ptr<const DealTables>, 2 * kPairRanks> tables;
+    const int slot = 2 * (rules.lowestPayingPair - kLowestRank) + int(rules.wheelIsStraight);
+    std::call_once(made[slot], [&] {
+        DrawRules counting;
+        counting.lowestPayingPair = rules.lowestPayingPair;
+        counting.wheelIsStraight = rules.wheelIsStraight;
+        tables[slot] = std::make_unique<const DealTables>(counting);
+    });
+    return *tables[slot];
+}
+
+} // namespace
+
 std::array<HoldValue, kHolds> countHolds(const Hand &dealt, const DrawRules &rules)
 {
-    std::array<HoldValue, kHolds> holds = countRanks(dealt, rules);
-    addFlushes(dealt, rules, holds);
-    return holds;
+    return countingTables(rules).countHolds(dealt);
 }
 
 std::array<HoldValue, kHolds> HoldCounter::count(const Hand &dealt)
@@ -174,13 +210,13 @@ HandAnalysis analyseCounts(const std::array<HoldValue, kHolds> &counts, const Dr
         for (int category = 0; category < kCategories; ++category)
             value.totalWin += value.counts[category] * rules.wins[category];
     }
-    unsigned top = 0;
-    for (unsigned hold = 1; hold < kHolds; ++hold) {
-        if (compareWorth(analysis.holds[hold], analysis.holds[top]) > 0)
-            top = hold;
-    }
+    // On one denominator every worth is a whole number, compared exactly.
+    std::array<qint64, kHolds> worths;
+    for (unsigned hold = 0; hold < kHolds; ++hold)
+        worths[hold] = scaledWorth(analysis.holds[hold]);
+    const qint64 top = *std::max_element(worths.begin(), worths.end());
     for (unsigned hold = 0; hold < kHolds; ++hold) {
-        if (compareWorth(analysis.holds[hold], analysis.holds[top]) == 0)
+        if (worths[hold] == top)
             analysis.bestHolds.push_back(hold);
     }
     return analysis;

@@ -36,8 +36,11 @@ struct HandAnalysis {
     double gaveUp(unsigned hold) const;
 };
 
-// Counts the categories of every hold and attaches the rules' wins: one hand in well under a
-// millisecond, without any table.
+// Every hold, the one worth most first; holds worth the same in ascending bit order.
+std::array<unsigned, kHolds> holdsBestFirst(const HandAnalysis &analysis);
+
+// Counts the categories of every hold and attaches the rules' wins: one hand in about a
+// microsecond, from tables made once per program for each lowest paying pair and wheel rule.
 HandAnalysis analyseHand(const Hand &dealt, const DrawRules &rules);
 // The game's table, wins in credits at `units` bet units.
 HandAnalysis analyseHand(const Hand &dealt, const Payoff &payoff, int units);
@@ -46,8 +49,9 @@ HandAnalysis analyseCounts(const std::array<HoldValue, kHolds> &counts, const Dr
 // The counts alone, before any win is attached (index = hold).
 std::array<HoldValue, kHolds> countHolds(const Hand &dealt, const DrawRules &rules);
 
-// countHolds for many hands, walking the draws of each arrangement of ranks once: hands with the
-// same rank at each position differ only in their flushes. Keeps every arrangement it met.
+// countHolds the independent way, without tables: walking the draws of each hold as rank
+// patterns, then correcting for flushes. For many hands it walks each arrangement of ranks once
+// (hands with the same rank at each position differ only in their flushes) and keeps it.
 class HoldCounter {
 public:
     explicit HoldCounter(const DrawRules &rules) : m_rules(rules) {}

@@ -329,7 +329,7 @@ bool CoachLogFile::save(QString *error)
 {
     if (!m_log.hasUnsavedChanges())
         return true;
-    const RecordsLock lock(QFileInfo(m_path).absolutePath());
+    const RecordsLock lock(RecordsLock::folderOf(m_path));
     const auto readAgain = [&] {
         CoachLog found;
         const FileCondition condition = LoadCoachLog(found, m_path);

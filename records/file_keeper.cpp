@@ -1,9 +1,11 @@
 #include "records/file_keeper.h"
 
+#include "records/player_folders.h"
 #include "records/replace_file.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 #include <sys/stat.h>
 
@@ -31,15 +33,25 @@ bool madeReadOnly(const QString &path)
 bool FileKeeper::save(const QString &path, const std::function<FileCondition()> &readAgain,
                       const std::function<bool(QString *error)> &write, QString *error)
 {
-    if (m_condition == FileCondition::Unreadable || FileStamp::of(path) != m_stamp) {
-        const FileStamp stamp = FileStamp::of(path);
-        m_condition = readAgain();
-        m_stamp = stamp;
-    }
+    if (m_condition == FileCondition::Unreadable || FileStamp::of(path) != m_stamp)
+        readAgainNow(path, readAgain);
     if (!readyToReplace(path, error) || !write(error))
         return false;
     m_stamp = FileStamp::of(path);
     return true;
+}
+
+void FileKeeper::readAgainIfUnreadable(const QString &path, const std::function<FileCondition()> &readAgain)
+{
+    if (m_condition == FileCondition::Unreadable)
+        readAgainNow(path, readAgain);
+}
+
+void FileKeeper::readAgainNow(const QString &path, const std::function<FileCondition()> &readAgain)
+{
+    const FileStamp stamp = FileStamp::of(path);
+    m_condition = readAgain();
+    m_stamp = stamp;
 }
 
 bool FileKeeper::readyToReplace(const QString &path, QString *error)
@@ -55,23 +67,41 @@ bool FileKeeper::readyToReplace(const QString &path, QString *error)
             *error = QStringLiteral("%1 is read-only; saving would replace it.").arg(shown);
         return false;
     }
+    if (!mayWriteThrough(path, error))
+        return false;
     const QString backup = backupPath(path);
-    removeLeftovers(path);
+    removeLeftovers(finalTarget(path));
     removeLeftovers(backup);
     if (m_condition == FileCondition::NotAsWritten && QFile::exists(path)) {
-        QString reason;
-        if (!keepFileAs(path, backup, &reason)) {
-            if (error)
-                *error = QStringLiteral("%1 must first be kept as %2. %3")
-                             .arg(shown, QDir::toNativeSeparators(backup), reason);
+        const QString kept = keep(path, error);
+        if (kept.isEmpty())
             return false;
-        }
         std::fprintf(stderr, "quintdraw: %s was not as this game writes it; its previous content is kept in %s\n",
-                     qPrintable(shown), qPrintable(QDir::toNativeSeparators(backup)));
+                     qPrintable(shown), qPrintable(QDir::toNativeSeparators(kept)));
     }
     // Kept or never needing it: later attempts of this run must not keep the file again.
     m_condition = FileCondition::AsWritten;
     return true;
+}
+
+QString FileKeeper::keep(const QString &path, QString *error)
+{
+    const QString backup = backupPath(path);
+    QString reason;
+    if (keepFileAs(path, backup, &reason))
+        return backup;
+    // The folder refuses the name (no new files there, or another user's file at it): the
+    // player's own state folder keeps a copy instead, so that no later save is refused for it. A
+    // copy, since the file is then likely written in place.
+    QString elsewhereReason;
+    const QString folder = keptElsewhereFolder(QFileInfo(finalTarget(path)).absolutePath(), &elsewhereReason);
+    const QString elsewhere = folder + u'/' + QFileInfo(backup).fileName();
+    if (!folder.isEmpty() && keepFileAs(path, elsewhere, &elsewhereReason, Keeping::Copy))
+        return elsewhere;
+    if (error)
+        *error = QStringLiteral("%1 must first be kept as %2. %3 %4")
+                     .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup), reason, elsewhereReason);
+    return {};
 }
 
 QString FileKeeper::startNotice(const QString &path) const

@@ -22,7 +22,7 @@ struct FileStamp {
 // Stands between a records file as this run read it and the save that replaces it, so that no
 // player's file is lost: one that cannot be read or that the player made read-only is not
 // replaced, one not in the form this program writes is first kept beside it as "<name>.bak" (once
-// for each version found), and one another program saved in the meantime is read again, so that
+// for each version found; in the player's state folder where the folder refuses that name), and one another program saved in the meantime is read again, so that
 // this run's changes go onto it.
 class FileKeeper {
 public:
@@ -41,13 +41,22 @@ public:
     bool save(const QString &path, const std::function<FileCondition()> &readAgain,
               const std::function<bool(QString *error)> &write, QString *error);
 
+    // Reads the file again, as save does first, when this run could not read it so far, so that
+    // what is judged against it (a result against the hi-score list) is judged against the file
+    // as it is now.
+    void readAgainIfUnreadable(const QString &path, const std::function<FileCondition()> &readAgain);
+
     // What the player is told after start-up about a file as it was found; empty when it was fine.
     QString startNotice(const QString &path) const;
 
     static QString backupPath(const QString &path) { return path + QStringLiteral(".bak"); }
 
 private:
+    void readAgainNow(const QString &path, const std::function<FileCondition()> &readAgain);
     bool readyToReplace(const QString &path, QString *error);
+    // Keeps the file as it is now as "<name>.bak" beside it, or where the folder refuses that
+    // name, in the player's state folder (keptElsewhereFolder); where it was kept, or empty.
+    static QString keep(const QString &path, QString *error);
 
     FileCondition m_condition = FileCondition::Absent;
     FileStamp m_stamp;

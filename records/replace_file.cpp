@@ -1,5 +1,7 @@
 #include "records/replace_file.h"
 
+#include "records/player_folders.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -84,14 +87,15 @@ bool readWhole(int fd, qint64 size, QByteArray &bytes)
     return true;
 }
 
-// Makes a rename or a new name in the folder last through a power cut.
-void syncFolder(const QString &folder)
+// Where the link at `path` leads, one step; `path` itself when it is no link.
+QString nextLink(const QString &path)
 {
-    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+    char buffer[4096];
+    const ssize_t length = ::readlink(native(path).constData(), buffer, sizeof buffer);
+    if (length <= 0 || length == ssize_t(sizeof buffer))
+        return path;
+    const QString next = QFile::decodeName(QByteArray(buffer, length));
+    return QDir::cleanPath(QDir(folderOf(path)).absoluteFilePath(next));
 }
 
 // Lets a test hold a save between writing the new file and putting it in place.
@@ -102,21 +106,25 @@ void pauseForTest()
         std::this_thread::sleep_for(std::chrono::milliseconds(pause));
 }
 
-// Writes the new file and renames it over `target`. False with `inPlaceInstead` set when the
-// folder allows neither a new file nor the rename but the file itself may still be written.
-bool replaceByRename(const QString &target, const FillFile &fill, QString &reason, bool &inPlaceInstead)
+// Writes the new file and renames it over `target`, never through a link at `target`. The new
+// file gets `mode`, or else the permissions of the plain file it replaces, or those of a new file
+// of this program. False with `inPlaceInstead` set when the folder allows neither a new file nor
+// the rename but the file itself may still be written.
+bool replaceByRename(const QString &target, std::optional<mode_t> mode, const FillFile &fill, QString &reason,
+                     bool &inPlaceInstead)
 {
     struct stat old {};
-    const bool exists = ::stat(native(target).constData(), &old) == 0;
+    const bool exists = ::lstat(native(target).constData(), &old) == 0 && S_ISREG(old.st_mode);
     QString name;
     const int fd = createNewFile(target, name);
     if (fd < 0) {
-        inPlaceInstead = exists && S_ISREG(old.st_mode) && (errno == EACCES || errno == EPERM);
+        inPlaceInstead = exists && (errno == EACCES || errno == EPERM);
         reason = reasonOf(errno);
         return false;
     }
-    // As open to others as the file it replaces, or as a new file of this program would be.
-    bool ok = ::fchmod(fd, exists ? old.st_mode & 07777 : 0666 & ~currentUmask()) == 0;
+    // As open to others as the file it replaces, or as a new file of this program would be; only
+    // this file, just made, ever has its permissions changed.
+    bool ok = ::fchmod(fd, mode ? *mode : exists ? old.st_mode & 07777 : 0666 & ~currentUmask()) == 0;
     off_t at = 0;
     ok = ok && fill([&](QByteArrayView bytes) { return writeAt(fd, bytes, at); }, reason);
     ok = ok && ::fsync(fd) == 0;
@@ -128,7 +136,7 @@ bool replaceByRename(const QString &target, const FillFile &fill, QString &reaso
         pauseForTest();
         ok = std::rename(native(name).constData(), native(target).constData()) == 0;
         if (!ok) {
-            inPlaceInstead = errno == EPERM && exists && S_ISREG(old.st_mode);
+            inPlaceInstead = errno == EPERM && exists;
             reason = reasonOf(errno);
         }
     }
@@ -137,6 +145,24 @@ bool replaceByRename(const QString &target, const FillFile &fill, QString &reaso
     else
         syncFolder(folderOf(target));
     return ok;
+}
+
+bool replaceAt(const QString &target, std::optional<mode_t> mode, const FillFile &fill, QString &reason);
+
+// A cut while a file is written in place may tear it: its bytes as they were go first, durably, to
+// the player's own state folder, named after the file's folder. Failing that, the write goes on
+// (its bytes are still held in memory to be written back should it fail) and the player is told.
+void keepBeforeWritingInPlace(const QString &target, const QByteArray &previous)
+{
+    QString reason;
+    const QString folder = keptElsewhereFolder(folderOf(target), &reason);
+    const QString kept = folder + u'/' + QFileInfo(target).fileName();
+    const auto fill = [&](const WriteBytes &write, QString &) { return write(previous); };
+    if (!folder.isEmpty() && replaceAt(kept, mode_t(0600), fill, reason))
+        return;
+    std::fprintf(stderr, "quintdraw: %s is written in place, and its previous content could not be kept in %s: %s\n",
+                 qPrintable(QDir::toNativeSeparators(target)), qPrintable(QDir::toNativeSeparators(kept)),
+                 qPrintable(reason));
 }
 
 bool replaceInPlace(const QString &target, const FillFile &fill, QString &reason)
@@ -155,6 +181,8 @@ bool replaceInPlace(const QString &target, const FillFile &fill, QString &reason
     }
     ok = ok && readWhole(fd, found.st_size, previous);
     const bool kept = ok;
+    if (kept)
+        keepBeforeWritingInPlace(target, previous);
     off_t at = 0;
     ok = ok && fill([&](QByteArrayView bytes) { return writeAt(fd, bytes, at); }, reason);
     ok = ok && ::ftruncate(fd, at) == 0 && ::fsync(fd) == 0;
@@ -184,56 +212,94 @@ bool renameRefused(const QString &target, const struct stat &file)
         && user != 0 && file.st_uid != user && folder.st_uid != user;
 }
 
+// Replaces the file at `target` itself, a link there included.
+bool replaceAt(const QString &target, std::optional<mode_t> mode, const FillFile &fill, QString &reason)
+{
+    bool inPlace = false;
+    if (replaceByRename(target, mode, fill, reason, inPlace))
+        return true;
+    if (!inPlace)
+        return false;
+    reason.clear();
+    return replaceInPlace(target, fill, reason);
+}
+
 } // namespace
+
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
 
 QString finalTarget(const QString &path)
 {
     QString current = QFileInfo(path).absoluteFilePath();
     for (int hop = 0; hop < kMaxLinks; ++hop) {
-        char buffer[4096];
-        const ssize_t length = ::readlink(native(current).constData(), buffer, sizeof buffer);
-        if (length <= 0 || length == ssize_t(sizeof buffer))
+        const QString next = nextLink(current);
+        if (next == current)
             return current;
-        const QString next = QFile::decodeName(QByteArray(buffer, length));
-        current = QDir::cleanPath(QDir(folderOf(current)).absoluteFilePath(next));
+        current = next;
     }
     return current;
 }
 
+bool mayWriteThrough(const QString &path, QString *error)
+{
+    const uid_t user = ::geteuid();
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int hop = 0; hop <= kMaxLinks; ++hop) {
+        struct stat found {};
+        if (::lstat(native(current).constData(), &found) != 0)
+            return true;   // nothing there yet (the file made will be the player's), or it fails later
+        if (!S_ISLNK(found.st_mode))
+            return hop == 0 || found.st_uid == user;
+        if (found.st_uid != user)
+            break;
+        current = nextLink(current);
+    }
+    if (error)
+        *error = QStringLiteral("Cannot save %1: it is a link, and the link or the file it leads to belongs to "
+                                "another user. The game saves through a link only when both are yours.")
+                     .arg(QDir::toNativeSeparators(path));
+    return false;
+}
+
 bool replaceFile(const QString &path, const FillFile &fill, QString *error)
 {
-    const QString target = finalTarget(path);
+    if (!mayWriteThrough(path, error))
+        return false;
     QString reason;
-    bool inPlace = false;
-    bool ok = replaceByRename(target, fill, reason, inPlace);
-    if (!ok && inPlace) {
-        reason.clear();
-        ok = replaceInPlace(target, fill, reason);
-    }
+    const bool ok = replaceAt(finalTarget(path), {}, fill, reason);
     if (!ok && error)
         *error = QStringLiteral("Cannot save %1: %2").arg(QDir::toNativeSeparators(path), reason);
     return ok;
 }
 
-bool keepFileAs(const QString &path, const QString &keptPath, QString *error)
+bool keepFileAs(const QString &path, const QString &keptPath, QString *error, Keeping keeping)
 {
     const QString source = finalTarget(path);
-    const QString kept = finalTarget(keptPath);
+    // The name kept is this program's own: a link there is replaced, never followed.
+    const QString kept = QFileInfo(keptPath).absoluteFilePath();
     struct stat sourceFound {};
     struct stat keptFound {};
     const bool sourceFile = ::stat(native(source).constData(), &sourceFound) == 0;
-    if (sourceFile && ::stat(native(kept).constData(), &keptFound) == 0 && sourceFound.st_dev == keptFound.st_dev
+    if (sourceFile && ::lstat(native(kept).constData(), &keptFound) == 0 && sourceFound.st_dev == keptFound.st_dev
         && sourceFound.st_ino == keptFound.st_ino)
         return true;
     const QString name = newFileName(kept);
-    if (sourceFile && !renameRefused(source, sourceFound) && ::link(native(source).constData(), native(name).constData()) == 0) {
+    if (sourceFile && keeping == Keeping::SecondName && !renameRefused(source, sourceFound) && ::link(native(source).constData(), native(name).constData()) == 0) {
         if (std::rename(native(name).constData(), native(kept).constData()) == 0) {
             syncFolder(folderOf(kept));
             return true;
         }
         ::unlink(native(name).constData());
     }
-    // No second name here (another file system, or one without links): a copy.
+    // No second name here (another file system, or one without links): a copy, as private as
+    // the file it keeps.
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
@@ -251,16 +317,17 @@ bool keepFileAs(const QString &path, const QString &keptPath, QString *error)
                 return false;
         }
     };
-    if (!replaceFile(keptPath, fill, error))
-        return false;
-    // The copy is as private as the file it keeps.
-    QFile::setPermissions(kept, file.permissions());
-    return true;
+    QString reason;
+    if (replaceAt(kept, mode_t(sourceFound.st_mode & 0777), fill, reason))
+        return true;
+    if (error)
+        *error = QStringLiteral("Cannot save %1: %2").arg(QDir::toNativeSeparators(keptPath), reason);
+    return false;
 }
 
 void removeLeftovers(const QString &path)
 {
-    const QFileInfo target(finalTarget(path));
+    const QFileInfo target(path);
     const QRegularExpression ours(QStringLiteral("^%1%2(\\.[A-Za-z0-9]{6})?$")
                                       .arg(QRegularExpression::escape(target.fileName()), kNewFileInfix));
     const QDir folder = target.absoluteDir();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's pictures from the real program in a private X server: the start-up window,
-# the six tabs, the About window and the coach (its hand, strategy and practice), at scale 1 (NAME.png) and 2 (NAME@2x.png), into
-# docs/screenshots/. Builds nothing; needs what scripts/install-deps.sh --test installs.
+# the six tabs, the About window, the coach (its last hand, strategy, practice and Analyse pages)
+# and four-colour cards, at scale 1 (NAME.png) and 2 (NAME@2x.png), into docs/screenshots/. Builds
+# nothing; needs what scripts/install-deps.sh --test installs.
 #   bash scripts/screenshots.sh [path/to/quintdraw]    (default: build/release/app/quintdraw)
 root=$(cd "$(dirname "$0")/.." && pwd)
 game=$(realpath "${1:-$root/build/release/app/quintdraw}")
@@ -98,7 +99,22 @@ for scale_factor in 1 2; do
     sleep 2
     press "$coach" Return
     capture "$coach" coach_practice
+    # The Analyse page with a hand typed into it, the best hold on top.
+    press "$coach" alt+a alt+f
+    type_text "$coach" "JH JS 2C 7D 9S"
+    capture "$coach" coach_analyse
     press "$coach" F6
+    press "$main_window" alt+F4
+    wait_for_game_end
+    game_args=()
+
+    # Four-colour cards: the Help tab's example of four of a kind shows one card of each suit.
+    game_args=(--four-colour)
+    start_game
+    wait_for_main_window
+    click "$main_window" $((11 * width / scale_factor / 12)) 37
+    click "$main_window" 336 135
+    capture "$main_window" four_colour
     press "$main_window" alt+F4
     wait_for_game_end
     game_args=()

@@ -5,6 +5,9 @@
 # again, every file is whole: the previous version or the new one, never empty or cut, and a
 # save that had ended left the new one. hi.dat starts damaged, so its .bak is made too. Given a
 # coach writer, the coach's log (coach.dat, damaged at first too) is saved after them each time.
+# Then the same in a folder where the player (nobody) may write the files but make no new file,
+# so that they are written in place: a cut may tear a file there, but the bytes it held are in the
+# player's state folder, whole, and the next save is not refused.
 #     power_cut.sh RECORDS_WRITER [COACH_WRITER]
 set -euo pipefail
 writer=${1:?"usage: $0 path/to/records_writer [path/to/coach_writer]"}
@@ -97,6 +100,43 @@ cycle() {
     fi
 }
 
+# cycle_in_place FS NUMBER: as cycle, with the folder root's and the files nobody's.
+cycle_in_place() {
+    local fs=$1 number=$2 old=$((number % 2)) new=$((1 - number % 2)) folder=$mnt/records state=$mnt/state
+    rm -rf "$folder" "$state"
+    mkdir "$folder" "$state"
+    cp "$work/v$old/cfg.dat" "$folder/"
+    cp "$work/damaged" "$folder/hi.dat"
+    chown nobody: "$folder/hi.dat" "$folder/cfg.dat" "$state"
+    sync
+    as_player "$folder" save "$new" 2>>"$work/writer.log" &
+    local pid=$!
+    sleep "0.00$((RANDOM % 10))"
+    "$writer" "$folder" cut
+    wait "$pid" || true
+    umount "$mnt"
+    mount -o "$mount_options" "$work/$fs.img" "$mnt"
+    local what="$fs, in place, cut $number" kept
+    kept=$(echo "$state"/quintdraw/kept/*)
+    is_one_of "$folder/hi.dat" "$work/damaged" "$work/v$new/hi.dat" \
+        || cmp -s "$kept/hi.dat" "$work/damaged" || fail "$what: hi.dat is torn and its previous content is not kept"
+    is_one_of "$folder/cfg.dat" "$work/v$old/cfg.dat" "$work/v$new/cfg.dat" \
+        || cmp -s "$kept/cfg.dat" "$work/v$old/cfg.dat" || fail "$what: cfg.dat is torn and its previous content is not kept"
+    [ ! -e "$kept/hi.dat.bak" ] || cmp -s "$kept/hi.dat.bak" "$work/damaged" || fail "$what: hi.dat.bak is not the damaged file"
+    [ "$(ls -A "$folder")" = "$(printf 'cfg.dat\nhi.dat')" ] || fail "$what: the folder holds more: $(ls -A "$folder")"
+    as_player "$folder" save "$new" 2>>"$work/writer.log" || fail "$what: the next save is refused: $(tail -n 2 "$work/writer.log")"
+    cmp -s "$folder/hi.dat" "$work/v$new/hi.dat" && cmp -s "$folder/cfg.dat" "$work/v$new/cfg.dat" \
+        || fail "$what: the next save did not write the new version"
+}
+
+# as_player FOLDER ARGUMENT...: the writer as nobody, its state folder on the file system cut.
+player_writer=$work/writer
+cp "$writer" "$player_writer"
+chmod 755 "$work" "$player_writer"
+as_player() {
+    XDG_STATE_HOME=$mnt/state setpriv --reuid=nobody --regid=nogroup --clear-groups "$player_writer" "$@"
+}
+
 tried=0
 for fs in ext4 xfs; do
     case $fs in
@@ -117,8 +157,12 @@ for fs in ext4 xfs; do
     for number in $(seq 1 12); do
         cycle "$fs" "$number"
     done
+    chmod 755 "$mnt"
+    for number in $(seq 1 12); do
+        cycle_in_place "$fs" "$number"
+    done
     umount "$mnt"
-    echo "$fs: 12 cuts, every file whole"
+    echo "$fs: 12 cuts, every file whole; 12 cuts in place, every torn file's content kept"
     tried=$((tried + 1))
 done
 [ "$tried" -gt 0 ] || skip "neither mkfs.ext4 nor mkfs.xfs is installed"

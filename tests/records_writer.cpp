@@ -60,12 +60,19 @@ bool saveKept(const Records &records, const QDir &folder, FileKeeper &hiKeeper, 
         return LoadSettings(found.settings, found.statistics, cfg);
     };
     QString error;
-    const RecordsLock lock(folder.path());
-    if (hiKeeper.save(hi, readHiScores, [&](QString *why) { return SaveHiScores(records.hiScores, hi, why); }, &error)
-        && cfgKeeper.save(cfg, readSettings,
-                          [&](QString *why) { return SaveSettings(records.settings, records.statistics, cfg, why); },
-                          &error))
-        return true;
+    bool saved = false;
+    {
+        const RecordsLock lock(RecordsLock::folderOf(hi));
+        saved = hiKeeper.save(hi, readHiScores, [&](QString *why) { return SaveHiScores(records.hiScores, hi, why); }, &error);
+    }
+    if (!saved)
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+    // On its own: a refused hi.dat costs cfg.dat nothing.
+    const RecordsLock lock(RecordsLock::folderOf(cfg));
+    if (cfgKeeper.save(cfg, readSettings,
+                       [&](QString *why) { return SaveSettings(records.settings, records.statistics, cfg, why); },
+                       &error))
+        return saved;
     std::fprintf(stderr, "%s\n", qPrintable(error));
     return false;
 }

@@ -1,4 +1,6 @@
 #include "support/test_game.h"
+#include "ui/controls.h"
+#include "ui/startup_window.h"
 #include "ui/tab_control.h"
 
 #include <QTabBar>
@@ -7,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 
@@ -132,6 +136,36 @@ private slots:
         QCOMPARE(said(t.window().focusWidget(), QAccessible::Description), saidOnReturn);
     }
 
+    // Tab from the round's button reaches the stake chosen, also after a new game chose the
+    // first stake again while the focus had been on another.
+    void tabReachesTheChosenStake_data()
+    {
+        QTest::addColumn<int>("chosenBefore");   // SSOption2 index clicked, 0 for none
+        QTest::addColumn<bool>("newGame");
+        QTest::addColumn<QString>("reached");
+        QTest::newRow("first stake") << 0 << false << "SSOption2(1)";
+        QTest::newRow("stake 30 chosen") << 3 << false << "SSOption2(3)";
+        QTest::newRow("stake 30, then F2") << 3 << true << "SSOption2(1)";
+    }
+
+    void tabReachesTheChosenStake()
+    {
+        QFETCH(int, chosenBefore);
+        QFETCH(bool, newGame);
+        QFETCH(QString, reached);
+        TestGame t;
+        t.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.window()));
+        if (chosenBefore > 0)
+            QTest::mouseClick(t.find(member("SSOption2", chosenBefore)), Qt::LeftButton);
+        if (newGame)
+            QTest::keyClick(&t.window(), Qt::Key_F2);
+        t.bet()->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(t.bet(), Qt::Key_Tab);
+        QCOMPARE(t.window().focusWidget(), t.find(reached));
+        QVERIFY(t.find<QRadioButton>(reached)->isChecked());
+    }
+
     // The start-sum arrows take the focus and answer Up and Down, as a spin button with a value.
     void startSumSpinButton_data()
     {
@@ -166,12 +200,16 @@ private slots:
         QTest::addColumn<bool>("tabStop");
         QTest::addColumn<QString>("name");          // a pattern
         QTest::addColumn<QString>("description");   // a pattern
-        QTest::newRow("current game count") << "SSPanel4(5)" << true << "1" << "Full house, current game";
-        QTest::newRow("total count") << "SSPanel6(0)" << true << "0" << "One Pair, total";
-        QTest::newRow("average") << "SSPanel12" << true << "350" << "Average win/turn";
-        QTest::newRow("payoff amount") << "Label8(7)" << true << "10000" << "pays for Royal flush";
-        QTest::newRow("example card") << "Image2(5)" << false << "(\\w+) of diamonds" << "example card 1";
-        QTest::newRow("example card back") << "Image2(9)" << false << "card back" << "example card 5";
+        QTest::addColumn<QString>("toggled");       // a choice a screen reader toggles first
+        // The meaning is in the name, which every screen reader speaks, and not repeated.
+        QTest::newRow("current game count") << "SSPanel4(5)" << true << "Full house, current game: 1" << "" << "";
+        QTest::newRow("total count") << "SSPanel6(0)" << true << "One Pair, total: 0" << "" << "";
+        QTest::newRow("average") << "SSPanel12" << true << "Average win per turn: 350" << "" << "";
+        QTest::newRow("payoff amount") << "Label8(7)" << true << "Royal flush pays 10000 for a stake of 10" << "" << "";
+        QTest::newRow("payoff amount at another stake")
+            << "Label8(7)" << true << "Royal flush pays 20000 for a stake of 20" << "" << "SSOption1(2)";
+        QTest::newRow("example card") << "Image2(5)" << false << "(\\w+) of diamonds" << "example card 1" << "";
+        QTest::newRow("example card back") << "Image2(9)" << false << "card back" << "example card 5" << "";
     }
 
     void valuesReachableWithWhatTheyAre()
@@ -180,10 +218,13 @@ private slots:
         QFETCH(bool, tabStop);
         QFETCH(QString, name);
         QFETCH(QString, description);
+        QFETCH(QString, toggled);
         TestGame t;
         t.betWith("JD JS 5H 5C 5S");
         t.drawWith({});
         QTest::mouseClick(t.find<QPushButton>(QStringLiteral("Command8")), Qt::LeftButton);
+        if (!toggled.isEmpty())
+            QAccessible::queryAccessibleInterface(t.find(toggled))->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
 
         QWidget *widget = t.find(control);
         QCOMPARE(bool(widget->focusPolicy() & Qt::TabFocus), tabStop);
@@ -193,6 +234,79 @@ private slots:
         QVERIFY2(whole(name).match(said(widget, QAccessible::Name)).hasMatch(), qPrintable(said(widget, QAccessible::Name)));
         QVERIFY2(whole(description).match(said(widget, QAccessible::Description)).hasMatch(),
                  qPrintable(said(widget, QAccessible::Description)));
+    }
+
+    // A text field reports its text as one run without attributes, whatever the offset asked, and
+    // its selection whole: from an empty run at the offset a screen reader took the text one
+    // letter short ("Ev selected" for "Eva").
+    void textFieldReportsItsTextWhole_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("offset");
+        QTest::newRow("at the start") << "Eva" << 0;
+        QTest::newRow("inside") << "Eva" << 1;
+        QTest::newRow("at the end") << "Eva" << 3;
+        QTest::newRow("empty") << "" << 0;
+    }
+
+    void textFieldReportsItsTextWhole()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, offset);
+        TestGame t;
+        auto *field = t.find<QLineEdit>(QStringLiteral("Text1"));
+        field->setText(text);
+        field->selectAll();
+        QAccessibleTextInterface *read = QAccessible::queryAccessibleInterface(field)->textInterface();
+        QVERIFY(read);
+        int start = -1;
+        int end = -1;
+        QCOMPARE(read->attributes(offset, &start, &end), QString());
+        QCOMPARE((QList<int>{start, end}), (QList<int>{0, int(text.size())}));
+        QCOMPARE(read->text(0, read->characterCount()), text);
+        read->selection(0, &start, &end);
+        QCOMPARE(read->text(start, end), text);
+    }
+
+    // What a screen reader's review and focus read is read once: a cover over a card place that
+    // shows the back and the title's second part only repeat another picture and are not
+    // showing, a cover over a dealt card is; a stake choice has no caption that would say its
+    // amount before its name; the start-up window tells its lines of text.
+    void eachThingReadOnce_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("cardMarked");   // after a bet, card 1 marked
+        QTest::addColumn<bool>("showing");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("card place") << "Image1(0)" << false << true << "no card dealt";
+        QTest::newRow("cover over the back") << "Image2(0)" << false << false << "card 1, face down";
+        QTest::newRow("cover over a marked card") << "Image2(0)" << true << true << "card 1, face down";
+        QTest::newRow("title") << "Image8" << false << true << "";
+        QTest::newRow("title's second part") << "Image7" << false << false << "";
+        QTest::newRow("stake choice") << "SSOption2(1)" << false << true << "";
+        QTest::newRow("start-up window") << "Form3" << false << true
+                                         << "Five-card draw poker. Quintdraw, 2026. Free to copy and share.";
+    }
+
+    void eachThingReadOnce()
+    {
+        QFETCH(QString, control);
+        QFETCH(bool, cardMarked);
+        QFETCH(bool, showing);
+        QFETCH(QString, description);
+        TestGame t;
+        StartupWindow startup;
+        startup.show();
+        if (cardMarked) {
+            t.betWith("2D QH 9C JS KD");
+            t.clickFace(1);
+        }
+        QWidget *widget = control == QLatin1String("Form3") ? &startup : t.find(control);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        QCOMPARE(!accessible->state().invisible, showing);
+        QCOMPARE(said(widget, QAccessible::Description), description);
+        const auto labels = accessible->relations(QAccessible::Label);
+        QVERIFY2(labels.isEmpty(), qPrintable(labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name)));
     }
 
     // A help topic's picture reads as text, one sentence a line, for a reader going line by line.

@@ -175,8 +175,8 @@ private slots:
         CoachLogData versions[2];
         versions[0] = decodeCoachLog(kWritten, nullptr);
         versions[1] = versions[0];
-        for (int i = 0; i < kMaxLoggedHands; ++i)
-            versions[1].hands.push_back(logged("2H 2S 9C 7D 4S", 0, 3, i, 20));
+        while (versions[1].hands.size() < size_t(kMaxLoggedHands))
+            versions[1].hands.push_back(logged("2H 2S 9C 7D 4S", 0, 3, qint64(versions[1].hands.size()), 20));
         const QByteArray bytes[2] = {encodeCoachLog(versions[0]), encodeCoachLog(versions[1])};
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("coach.dat"));

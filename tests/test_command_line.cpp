@@ -66,6 +66,8 @@ private slots:
                                          << refused("'--data-folder=' needs a FOLDER");
         QTest::newRow("a value for a switch") << QStringList{"--coach=yes"} << 2 << ""
                                               << refused("'--coach' takes no value");
+        QTest::newRow("a value for four colours") << QStringList{"--four-colour=yes"} << 2 << ""
+                                                  << refused("'--four-colour' takes no value");
         QTest::newRow("a lone dash") << QStringList{"-"} << 2 << "" << refused("unexpected argument '-'");
     }
 

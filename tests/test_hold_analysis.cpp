@@ -1,3 +1,4 @@
+#include "app/analyse_command.h"
 #include "core/best_play.h"
 #include "core/classifier.h"
 #include "core/deal_classes.h"
@@ -6,6 +7,7 @@
 #include "core/payoff.h"
 #include "support/card_notation.h"
 
+#include <QRegularExpression>
 #include <QTest>
 #include <algorithm>
 #include <numeric>
@@ -105,6 +107,8 @@ private slots:
     void publishedWorths();
     void publishedBestPlay_data();
     void publishedBestPlay();
+    void analyseCommand_data();
+    void analyseCommand();
 };
 
 void TestHoldAnalysis::countsEqualDealing_data()
@@ -161,6 +165,7 @@ void TestHoldAnalysis::tablesEqualCounting()
     rules.lowestPayingPair = pairFrom;
     rules.wheelIsStraight = wheel;
     const DealTables tables(rules);
+    HoldCounter walk(rules);
     std::vector<Hand> hands = randomHands(300, pairFrom * 2 + wheel);
     hands.push_back(hand("AH 2H 3H 4H 5H"));
     hands.push_back(hand("AS 2D 3C 4H 9S"));
@@ -168,13 +173,14 @@ void TestHoldAnalysis::tablesEqualCounting()
     for (const Hand &dealt : hands) {
         const HandAnalysis expected = analyseHand(dealt, rules);
         const auto actual = tables.countHolds(dealt);
+        const auto walked = walk.count(dealt);
         const AscendingHand sorted(dealt);
         const auto worths = tables.scaledWorths(sorted.cards);
         for (unsigned set = 0; set < kHolds; ++set) {
             const unsigned hold = sorted.dealtHold(set);
             const HoldValue &wanted = expected.holds[hold];
             if (actual[hold].counts != wanted.counts || actual[hold].draws != wanted.draws
-                || worths[set] != scaledWorth(wanted))
+                || worths[set] != scaledWorth(wanted) || walked[hold].counts != wanted.counts)
                 QFAIL(qPrintable(QStringLiteral("%1, hold %2").arg(handText(dealt)).arg(hold)));
         }
     }
@@ -268,6 +274,95 @@ void TestHoldAnalysis::publishedBestPlay()
     QCOMPARE(kFinalHands % denominator, 0);
     for (int category = 0; category <= kCategories; ++category)
         QCOMPARE(play.counts[category], counts[category] * (kFinalHands / denominator));
+}
+
+void TestHoldAnalysis::analyseCommand_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("cards");     // the same hand in the tests' notation; empty for no hand
+    QTest::addColumn<QString>("message");   // part of what is wrong, for no hand
+    QTest::newRow("royal flush") << "AS KS QS JS TS" << "AS KS QS JS TS" << "";
+    QTest::newRow("straight flush, symbols") << "9♥ 8♥ 7♥ 6♥ 5♥" << "9H 8H 7H 6H 5H" << "";
+    QTest::newRow("four of a kind, lower case") << "7c 7d 7h 7s kd" << "7C 7D 7H 7S KD" << "";
+    QTest::newRow("full house, commas") << "QH, QS,QD 4C 4D" << "QH QS QD 4C 4D" << "";
+    QTest::newRow("flush, tens both ways") << "2C 10C TD 9C 3C" << "2C 10C TD 9C 3C" << "";
+    QTest::newRow("straight, ace low is none") << "AD 2C 3H 4S 5D" << "AD 2C 3H 4S 5D" << "";
+    QTest::newRow("three of a kind, white symbols") << "5♡ 5♤ 5♧ J♢ 2♠" << "5H 5S 5C JD 2S" << "";
+    QTest::newRow("two pair") << "KC KD 3S 3H 8D" << "KC KD 3S 3H 8D" << "";
+    QTest::newRow("high pair") << "JH JS 2C 7D 9S" << "JH JS 2C 7D 9S" << "";
+    QTest::newRow("low pair beside four to a flush") << "4H 4S 8H JH KH" << "4H 4S 8H JH KH" << "";
+    QTest::newRow("four to a royal, emoji symbols") << "K♥️ Q♥️ J♥️ 10♥️ 2♠️" << "KH QH JH TH 2S" << "";
+    QTest::newRow("nothing") << "2H 4C 7S 9D JH" << "2H 4C 7S 9D JH" << "";
+    QTest::newRow("no cards") << "  " << "" << "No cards";
+    QTest::newRow("four cards") << "JH JS 2C 7D" << "" << "4 cards";
+    QTest::newRow("six cards") << "JH JS 2C 7D 9S 3H" << "" << "6 cards";
+    QTest::newRow("rank one") << "JH JS 2C 7D 1S" << "" << "\"1S\" is not a card";
+    QTest::newRow("rank eleven") << "JH JS 2C 7D 11S" << "" << "\"11S\" is not a card";
+    QTest::newRow("no suit") << "JH JS 2C 7D 9" << "" << "\"9\" is not a card";
+    QTest::newRow("no such suit") << "JH JS 2C 7D 9X" << "" << "\"9X\" is not a card";
+    QTest::newRow("repeated in another case") << "JH JS 2C 7D jh" << "" << "\"JH\" and \"jh\" are the same card, the jack of hearts";
+    QTest::newRow("ten repeated both ways") << "TD 10D 2C 7D 9S" << "" << "\"TD\" and \"10D\" are the same card";
+}
+
+// The command's 32 lines against dealing out every draw of the hand, and the messages for text
+// that is no hand, which leave the output empty.
+void TestHoldAnalysis::analyseCommand()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, cards);
+    QFETCH(QString, message);
+    QString output;
+    QString errors;
+    QTextStream out(&output);
+    QTextStream errorStream(&errors);
+    const int status = ::analyseCommand(typed, out, errorStream);
+    out.flush();
+    errorStream.flush();
+    if (cards.isEmpty()) {
+        QCOMPARE(status, 2);
+        QVERIFY2(errors.contains(message), qPrintable(errors));
+        QVERIFY(output.isEmpty());
+        return;
+    }
+    QCOMPARE(status, 0);
+    QVERIFY(errors.isEmpty());
+    const Hand dealt = hand(qPrintable(cards));
+    const Payoff payoff;
+    const qint64 stake = payoff.winFor(0, 1);
+    static const QRegularExpression format(QStringLiteral("^(.+?) {2,}(\\d+)/(\\d+)  (\\d+\\.\\d{6})  (line \\d+, .+|on no line of the chart)$"));
+    const QStringList lines = output.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), kHolds);
+    std::vector<bool> seen(kHolds);
+    double previous = 1e18;
+    for (const QString &line : lines) {
+        const QRegularExpressionMatch match = format.match(line);
+        QVERIFY2(match.hasMatch(), qPrintable(line));
+        unsigned hold = 0;
+        if (match.captured(1) != u"nothing") {
+            for (const QString &word : match.captured(1).split(u' ')) {
+                const auto at = std::find(dealt.begin(), dealt.end(), card(word));
+                QVERIFY2(at != dealt.end(), qPrintable(line));
+                hold |= 1U << (at - dealt.begin());
+            }
+        }
+        QVERIFY2(!seen[hold], qPrintable(line));
+        seen[hold] = true;
+        const Counts counts = countByDealing(dealt, hold);
+        qint64 draws = 0;
+        qint64 won = 0;
+        for (int category = 0; category <= kCategories; ++category) {
+            draws += counts[category];
+            won += category < kCategories ? counts[category] * payoff.winFor(category, 1) : 0;
+        }
+        const qint64 numerator = match.captured(2).toLongLong();
+        const qint64 denominator = match.captured(3).toLongLong();
+        QVERIFY2(won * denominator == numerator * draws * stake, qPrintable(line));
+        QVERIFY2(std::gcd(numerator, denominator) == 1, qPrintable(line));
+        const double worth = match.captured(4).toDouble();
+        QVERIFY2(qAbs(worth - double(numerator) / double(denominator)) <= 5e-7, qPrintable(line));
+        QVERIFY2(worth <= previous, qPrintable(line));
+        previous = worth;
+    }
 }
 
 QTEST_APPLESS_MAIN(TestHoldAnalysis)

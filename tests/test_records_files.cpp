@@ -1,13 +1,20 @@
+#include "app/data_folder.h"
+#include "records/records_lock.h"
+#include "records/save_each_file.h"
 #include "support/file_bytes.h"
 #include "support/test_game.h"
 #include "ui/startup_window.h"
 
+#include <QCryptographicHash>
+#include <QDirIterator>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
+#include <QUrl>
 #include <csignal>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,6 +54,62 @@ QPair<QByteArray, QByteArray> version(int number)
     QTemporaryDir folder;
     QProcess::execute(writer(), {folder.path(), QStringLiteral("save"), QString::number(number)});
     return {readBytes(folder.filePath(QStringLiteral("hi.dat"))), readBytes(folder.filePath(QStringLiteral("cfg.dat")))};
+}
+
+// A copy of the writer in `home` that another user may run, and the environment it runs in.
+QString writerFor(const QTemporaryDir &home)
+{
+    const QString program = home.filePath(QStringLiteral("writer"));
+    if (!QFile::exists(program))
+        QFile::copy(writer(), program);
+    ::chmod(qPrintable(home.path()), 0755);
+    ::chmod(qPrintable(program), 0755);
+    return program;
+}
+
+// Runs `program` as nobody when the test runs as root (dropping root's right to write anywhere),
+// else as the test's own user.
+// Its own folders live under `home` when given; an environment set on `process` is kept.
+void startAsPlayer(QProcess &process, const QString &program, const QStringList &arguments, const QString &home = {})
+{
+    QProcessEnvironment environment = process.processEnvironment();
+    if (environment.isEmpty())
+        environment = QProcessEnvironment::systemEnvironment();
+    if (!home.isEmpty())
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), home + QStringLiteral("/state"));
+    if (geteuid() != 0) {
+        process.setProcessEnvironment(environment);
+        process.start(program, arguments);
+        return;
+    }
+    // nobody may not read a sanitizer's suppressions kept in root's folders.
+    environment.remove(QStringLiteral("LSAN_OPTIONS"));
+    environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                                         QStringLiteral("--clear-groups"), program} + arguments);
+}
+
+constexpr uid_t kPlayer = 65534;   // nobody: the player when the tests run as root
+
+// Every name under `folder` but those under `except`, with its kind, owner, permissions and bytes.
+QStringList stateOf(const QString &folder, const QString &except)
+{
+    QStringList state;
+    QDirIterator names(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDirIterator::Subdirectories);
+    while (names.hasNext()) {
+        const QString name = names.next();
+        if (name.startsWith(except + u'/'))
+            continue;
+        struct stat found {};
+        ::lstat(qPrintable(name), &found);
+        state.append(QStringLiteral("%1 %2 %3 %4 ").arg(name).arg(found.st_mode, 0, 8).arg(found.st_uid)
+                     + (S_ISREG(found.st_mode) ? QString::fromLatin1(QCryptographicHash::hash(readBytes(name), QCryptographicHash::Sha1).toHex())
+                                               : QFile::symLinkTarget(name)));
+    }
+    state.sort();
+    return state;
 }
 
 } // namespace
@@ -176,15 +239,110 @@ private slots:
         QVERIFY(t.saveFailurePrompt.failures[0].endsWith(setup == "read-only"
             ? QStringLiteral("is read-only; saving would replace it.")
             : QStringLiteral("could not be read at start; saving would replace it.")));
-        // After hi.dat fails, leaving writes neither file.
-        const bool hiFailed = file == QStringLiteral("hi.dat");
-        QCOMPARE(t.saveFailurePrompt.unsavedFiles[0].size(), hiFailed ? 2 : 1);
-        QCOMPARE(QFileInfo::exists(t.game.settingsFile()), !hiFailed);
+        // One refused file costs the other nothing: leaving leaves only it unsaved.
+        QCOMPARE(t.saveFailurePrompt.unsavedFiles[0], QStringList{path});
+        const QString other = file == QStringLiteral("hi.dat") ? t.game.settingsFile() : t.game.hiScoreFile();
+        QVERIFY(QFileInfo(other).isFile());
     }
 
-    // The folder forbids new files, the files allow writing: only a file needing no copy is replaced.
-    // A shared sticky folder allows new files but refuses to rename over another user's file: both
-    // files are written in place, after a copy of a damaged one.
+    // `--data-folder` follows the XDG rules: an empty or relative XDG_DATA_HOME is ignored, and
+    // without a usable HOME the home is the password database's (never "/.local/share").
+    void dataFolderFollowsTheXdgRules_data()
+    {
+        QTest::addColumn<QByteArray>("home");        // "-": unset
+        QTest::addColumn<QByteArray>("dataHome");    // "-": unset
+        QTest::addColumn<QString>("expected");       // "~": the password database's home
+        QTest::newRow("home") << QByteArray("/home/kim") << QByteArray("-") << "/home/kim/.local/share/quintdraw";
+        QTest::newRow("data home") << QByteArray("/home/kim") << QByteArray("/srv/d/") << "/srv/d/quintdraw";
+        QTest::newRow("data home relative") << QByteArray("/home/kim") << QByteArray("d") << "/home/kim/.local/share/quintdraw";
+        QTest::newRow("data home empty") << QByteArray("/home/kim") << QByteArray("") << "/home/kim/.local/share/quintdraw";
+        QTest::newRow("no home") << QByteArray("-") << QByteArray("-") << "~/.local/share/quintdraw";
+        QTest::newRow("home empty") << QByteArray("") << QByteArray("") << "~/.local/share/quintdraw";
+        QTest::newRow("home relative") << QByteArray("kim") << QByteArray("-") << "~/.local/share/quintdraw";
+    }
+    void dataFolderFollowsTheXdgRules()
+    {
+        QFETCH(QByteArray, home);
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QString, expected);
+        const QByteArray savedHome = qgetenv("HOME");
+        const bool hadDataHome = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+        const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+        const auto set = [](const char *name, const QByteArray &value) {
+            if (value == "-")
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        };
+        set("HOME", home);
+        set("XDG_DATA_HOME", dataHome);
+        const QString found = playerDataFolder();
+        qputenv("HOME", savedHome);
+        set("XDG_DATA_HOME", hadDataHome ? savedDataHome : QByteArray("-"));
+        const passwd *entry = ::getpwuid(::geteuid());
+        QVERIFY(entry);
+        QCOMPARE(found, QDir::cleanPath(expected.replace(u'~', QFile::decodeName(entry->pw_dir))));
+    }
+
+    // Another program holds the lock: after the patience the player is asked; "Leave without
+    // saving" leaves every file not saved yet, "Try again" once the other is done saves them.
+    void waitForAnotherSave_data()
+    {
+        QTest::addColumn<bool>("tryAgain");
+        QTest::newRow("leave") << false;
+        QTest::newRow("try again") << true;
+    }
+    void waitForAnotherSave()
+    {
+        QFETCH(bool, tryAgain);
+        QTemporaryDir folder;
+        const QStringList paths{folder.filePath(QStringLiteral("hi.dat")), folder.filePath(QStringLiteral("cfg.dat"))};
+        auto other = std::make_unique<RecordsLock>(folder.path());
+        FakeSaveFailurePrompt prompt;
+        prompt.choices = {tryAgain ? SaveFailurePrompt::Choice::TryAgain : SaveFailurePrompt::Choice::LeaveWithoutSaving};
+        prompt.beforeAnswer = [&] { other.reset(); };
+        QStringList saved;
+        const auto save = [&](const QString &path) { return [&saved, path](QString *) { saved.append(path); return true; }; };
+        saveEachFile({{paths[0], save(paths[0])}, {paths[1], save(paths[1])}}, prompt, std::chrono::milliseconds(100));
+        QCOMPARE(prompt.waits, QStringList{folder.path()});
+        QCOMPARE(prompt.unsavedFiles, QList<QStringList>{paths});
+        QCOMPARE(saved, tryAgain ? paths : QStringList());
+    }
+
+    // hi.dat could not be read at start and can be by the end of the game: a result that beats
+    // only the real list (not the built-in one) is offered and entered, at New and at Exit.
+    void resultJudgedAgainstTheListAsItIs_data()
+    {
+        QTest::addColumn<bool>("byNew");
+        QTest::newRow("ended by New") << true;
+        QTest::newRow("ended by Exit") << false;
+    }
+    void resultJudgedAgainstTheListAsItIs()
+    {
+        QFETCH(bool, byNew);
+        TestGame t(TestGame::BeforeStartUp);
+        const QString path = t.game.hiScoreFile();
+        place(path, kFolder);
+        t.game.StartUp();
+        QVERIFY(QDir().rmdir(path));
+        QByteArray low;
+        for (int rank = 1; rank <= HiScores::kRanks; ++rank)
+            low += "-" + QByteArray::number(1000 + rank) + "\r\n\"Low\"\r\n";
+        writeBytes(path, low);
+        t.game.money().TakeStake(10);   // a result of -10: below the built-in list, above this one
+        t.namePrompt.answers = {QStringLiteral("Kim")};
+        if (byNew)
+            t.game.newCommand();
+        t.game.exitCommand();
+        QCOMPARE(t.namePrompt.offers.size(), byNew ? 2 : 1);   // the new game's 0 beats this list too
+        QVERIFY2(readBytes(path).contains("-10\r\n\"Kim\"\r\n-1001\r\n"), readBytes(path).left(40).constData());
+    }
+
+    // The folder forbids new files, the files allow writing: both are written in place, each after
+    // its bytes were kept in the player's state folder, and a damaged file's .bak goes there too
+    // (no later save is refused for want of room for it). A shared sticky folder allows new files
+    // but refuses to rename over another user's file: both files are written in place, after a
+    // copy of a damaged one beside it.
     void readOnlyFolder_data()
     {
         QTest::addColumn<bool>("damaged");
@@ -207,50 +365,170 @@ private slots:
         const auto [hi1, cfg1] = version(1);
         QTemporaryDir home;
         const QString folder = home.filePath(QStringLiteral("records"));
-        const QString program = home.filePath(QStringLiteral("writer"));
-        QVERIFY(QDir().mkdir(folder));
-        QVERIFY(QFile::copy(writer(), program));
+        const QString state = home.filePath(QStringLiteral("state"));
+        const QString program = writerFor(home);
+        QVERIFY(QDir().mkdir(folder) && QDir().mkdir(state));
         const QString hi = folder + QStringLiteral("/hi.dat");
         const QString cfg = folder + QStringLiteral("/cfg.dat");
         const QByteArray hiFound = damaged ? hi0.left(40) : hi0;
         writeBytes(hi, hiFound);
         writeBytes(cfg, cfg0);
-        QCOMPARE(::chmod(qPrintable(home.path()), 0755), 0);
-        QCOMPARE(::chmod(qPrintable(program), 0755), 0);
         QCOMPARE(::chmod(qPrintable(folder), sticky ? 01777 : root ? 0755 : 0555), 0);
-        QProcess save;
         if (root) {
-            // nobody: may write the files it owns, not the folder root owns; it may not read a
-            // sanitizer's suppressions kept in root's folders.
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.remove(QStringLiteral("LSAN_OPTIONS"));
-            environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-            save.setProcessEnvironment(environment);
+            // nobody: may write the files it owns, not the folder root owns.
+            QCOMPARE(::chown(qPrintable(state), kPlayer, kPlayer), 0);
             if (sticky) {
                 QCOMPARE(::chmod(qPrintable(hi), 0666), 0);
                 QCOMPARE(::chmod(qPrintable(cfg), 0666), 0);
             } else {
-                QCOMPARE(::chown(qPrintable(hi), 65534, 65534), 0);
-                QCOMPARE(::chown(qPrintable(cfg), 65534, 65534), 0);
+                QCOMPARE(::chown(qPrintable(hi), kPlayer, kPlayer), 0);
+                QCOMPARE(::chown(qPrintable(cfg), kPlayer, kPlayer), 0);
             }
-            save.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                                   QStringLiteral("--clear-groups"), program, folder,
-                                                   QStringLiteral("save"), QStringLiteral("1")});
-        } else {
-            save.start(program, {folder, QStringLiteral("save"), QStringLiteral("1")});
         }
+        QProcess save;
+        startAsPlayer(save, program, {folder, QStringLiteral("save"), QStringLiteral("1")}, home.path());
         QVERIFY(save.waitForFinished(60000));
         ::chmod(qPrintable(folder), 0755);
-        const bool saved = sticky || !damaged;
-        QCOMPARE(save.exitCode() == 0, saved);
-        QCOMPARE(readBytes(hi), saved ? hi1 : hiFound);
-        QCOMPARE(readBytes(cfg), saved ? cfg1 : cfg0);
+        QVERIFY2(save.exitCode() == 0, save.readAllStandardError().constData());
+        QCOMPARE(readBytes(hi), hi1);
+        QCOMPARE(readBytes(cfg), cfg1);
         QStringList names{QStringLiteral("cfg.dat"), QStringLiteral("hi.dat")};
+        const QString kept = state + QStringLiteral("/quintdraw/kept/") + QUrl::toPercentEncoding(folder);
         if (sticky && damaged) {
             names.append(QStringLiteral("hi.dat.bak"));
             QCOMPARE(readBytes(hi + QStringLiteral(".bak")), hiFound);
+        } else if (damaged) {
+            QCOMPARE(readBytes(kept + QStringLiteral("/hi.dat.bak")), hiFound);
         }
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), names);
+        QCOMPARE(readBytes(kept + QStringLiteral("/hi.dat")), hiFound);
+        QCOMPARE(readBytes(kept + QStringLiteral("/cfg.dat")), cfg0);
+    }
+
+    // Another user plants a link in a shared sticky folder (world-writable, not the player's) at
+    // a name the game makes for itself, or at hi.dat: no file outside the folder is written,
+    // made, or has its permissions changed, and what the game keeps it keeps in the folder.
+    void linksLeadNowhereOutside_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("link");   // to a file of the player's, to none, or through a second link
+        for (const char *name : {"hi.dat.bak", "cfg.dat.bak", "hi.dat"})
+            for (const char *link : {"file", "dangling", "chain"})
+                QTest::addRow("%s %s", name, link) << QString::fromLatin1(name) << QString::fromLatin1(link);
+    }
+    void linksLeadNowhereOutside()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, link);
+        const bool root = geteuid() == 0;
+        if (!root && name == QStringLiteral("hi.dat"))
+            QSKIP("only root can plant a link of another user's");
+        const auto [hi0, cfg0] = version(0);
+        const auto [hi1, cfg1] = version(1);
+        QTemporaryDir home;
+        const QString program = writerFor(home);
+        const QString folder = home.filePath(QStringLiteral("shared"));
+        const QString profile = home.filePath(QStringLiteral("profile"));
+        const QString keys = home.filePath(QStringLiteral("keys"));
+        const QString state = home.filePath(QStringLiteral("state"));
+        QVERIFY(QDir().mkdir(folder) && QDir().mkdir(keys) && QDir().mkdir(state));
+        writeBytes(profile, "the player's own file");
+        const QString hi = folder + QStringLiteral("/hi.dat");
+        const QString cfg = folder + QStringLiteral("/cfg.dat");
+        // Both damaged, so that the game keeps each as .bak before replacing it.
+        writeBytes(hi, hi0.left(40));
+        writeBytes(cfg, cfg0.chopped(5));
+        const QString planted = folder + u'/' + name;
+        QFile::remove(planted);
+        const QString target = link == QStringLiteral("dangling") ? keys + QStringLiteral("/authorized_keys") : profile;
+        if (link == QStringLiteral("chain")) {
+            QVERIFY(QFile::link(target, folder + QStringLiteral("/link2")));
+            QVERIFY(QFile::link(QStringLiteral("link2"), planted));
+        } else {
+            QVERIFY(QFile::link(target, planted));
+        }
+        QCOMPARE(::chmod(qPrintable(folder), 01777), 0);
+        QCOMPARE(::chmod(qPrintable(profile), 0600), 0);
+        for (const QString &path : {hi, cfg, profile, keys, state})
+            if (!QFileInfo(path).isSymLink())
+                QCOMPARE(::chown(qPrintable(path), root ? kPlayer : geteuid(), root ? kPlayer : getegid()), 0);
+        const QStringList outside = stateOf(home.path(), folder).filter(QRegularExpression(QStringLiteral("^(?!%1/)").arg(state)));
+
+        QProcess save;
+        startAsPlayer(save, program, {folder, QStringLiteral("save"), QStringLiteral("1")}, home.path());
+        QVERIFY(save.waitForFinished(60000));
+        const QByteArray said = save.readAllStandardError();
+
+        QCOMPARE(stateOf(home.path(), folder).filter(QRegularExpression(QStringLiteral("^(?!%1/)").arg(state))), outside);
+        if (name == QStringLiteral("hi.dat")) {
+            QVERIFY2(said.contains("belongs to another user"), said.constData());
+            QVERIFY(QFileInfo(hi).isSymLink());
+            QVERIFY(!QFileInfo::exists(hi + QStringLiteral(".bak")));
+            QCOMPARE(readBytes(cfg), cfg1);   // saved on its own
+            return;
+        }
+        QVERIFY2(save.exitCode() == 0, said.constData());
+        QCOMPARE(readBytes(hi), hi1);
+        QCOMPARE(readBytes(cfg), cfg1);
+        // Where another user's link may not be replaced, the player's state folder keeps the file.
+        const QString kept = QFileInfo(planted).isSymLink()
+            ? state + QStringLiteral("/quintdraw/kept/") + QUrl::toPercentEncoding(folder) + u'/' + name
+            : planted;
+        QVERIFY(!QFileInfo(kept).isSymLink());
+        QCOMPARE(readBytes(kept), name.startsWith(QStringLiteral("hi")) ? hi0.left(40) : cfg0.chopped(5));
+    }
+
+    // A second save into the same files waits for the first, held half-way through hi.dat, and puts
+    // its own version in place after it: through links from two folders to the same files (it
+    // locks where they are replaced), and in a folder its players may write but not list (mode
+    // 0311). Each file is locked on its own, so cfg.dat may be saved in either order.
+    void savesIntoTheSameFilesTakeTurns_data()
+    {
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("two folders linking the same files") << true;
+        QTest::newRow("folder that cannot be listed") << false;
+    }
+    void savesIntoTheSameFilesTakeTurns()
+    {
+        QFETCH(bool, linked);
+        const auto [hi0, cfg0] = version(0);
+        const auto [hi1, cfg1] = version(1);
+        QTemporaryDir home;
+        const QString program = writerFor(home);
+        const QString files = home.filePath(QStringLiteral("files"));
+        const QString first = linked ? home.filePath(QStringLiteral("first")) : files;
+        const QString second = linked ? home.filePath(QStringLiteral("second")) : files;
+        for (const QString &folder : {files, first, second}) {
+            QDir().mkpath(folder);
+            if (folder != files)
+                for (const char *name : {"/hi.dat", "/cfg.dat"}) {
+                    QVERIFY(QFile::link(files + QLatin1String(name), folder + QLatin1String(name)));
+                    QCOMPARE(::lchown(qPrintable(folder + QLatin1String(name)), geteuid() == 0 ? kPlayer : geteuid(), -1), 0);
+                }
+            QCOMPARE(::chown(qPrintable(folder), geteuid() == 0 ? kPlayer : geteuid(), geteuid() == 0 ? kPlayer : getegid()), 0);
+        }
+        if (!linked)
+            QCOMPARE(::chmod(qPrintable(files), 0311), 0);
+        QProcess held;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QUINTDRAW_TEST_SAVE_PAUSE_MS"), QStringLiteral("1500"));
+        held.setProcessEnvironment(environment);
+        startAsPlayer(held, program, {first, QStringLiteral("save"), QStringLiteral("0")});
+        QVERIFY(held.waitForStarted());
+        QThread::msleep(500);
+        QProcess next;
+        startAsPlayer(next, program, {second, QStringLiteral("save"), QStringLiteral("1")});
+        QVERIFY(next.waitForFinished(60000));
+        QVERIFY(held.waitForFinished(60000));
+        QVERIFY2(held.exitCode() == 0, held.readAllStandardError().constData());
+        QVERIFY2(next.exitCode() == 0, next.readAllStandardError().constData());
+        ::chmod(qPrintable(files), 0755);
+        QCOMPARE(readBytes(files + QStringLiteral("/hi.dat")), hi1);
+        const QByteArray cfg = readBytes(files + QStringLiteral("/cfg.dat"));
+        QVERIFY(cfg == cfg0 || cfg == cfg1);
+        const QStringList left = QDir(files).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QCOMPARE(left, linked ? QStringList({QStringLiteral("cfg.dat"), QStringLiteral("hi.dat")})
+                              : QStringList({QStringLiteral(".quintdraw-lock"), QStringLiteral("cfg.dat"), QStringLiteral("hi.dat")}));
     }
 
     // Killed at any moment of saving, each file is one whole version and nothing else is left.

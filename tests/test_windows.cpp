@@ -238,17 +238,23 @@ void TestWindows::namePrompt()
 
 void TestWindows::saveFailureSaysWhatLeavingKeeps_data()
 {
+    QTest::addColumn<bool>("waiting");   // for another game's save rather than after a failure
     QTest::addColumn<QStringList>("unsaved");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("leaving");
-    QTest::newRow("hi.dat failed") << QStringList{"/r/hi.dat", "/r/cfg.dat"} << "Leave without saving"
+    QTest::newRow("hi.dat failed") << false << QStringList{"/r/hi.dat", "/r/cfg.dat"} << "Leave without saving"
                                    << "\"Leave without saving\" writes neither hi.dat nor cfg.dat.";
-    QTest::newRow("cfg.dat failed") << QStringList{"/r/cfg.dat"} << "Try again"
+    QTest::newRow("cfg.dat failed") << false << QStringList{"/r/cfg.dat"} << "Try again"
                                     << "\"Leave without saving\" does not write cfg.dat.";
+    QTest::newRow("another saving, both left") << true << QStringList{"/r/hi.dat", "/r/cfg.dat"} << "Leave without saving"
+                                               << "\"Leave without saving\" leaves hi.dat and cfg.dat as they are.";
+    QTest::newRow("another saving, cfg.dat left") << true << QStringList{"/r/cfg.dat"} << "Try again"
+                                                  << "\"Leave without saving\" leaves cfg.dat as it is.";
 }
 
 void TestWindows::saveFailureSaysWhatLeavingKeeps()
 {
+    QFETCH(bool, waiting);
     QFETCH(QStringList, unsaved);
     QFETCH(QString, button);
     QFETCH(QString, leaving);
@@ -266,10 +272,12 @@ void TestWindows::saveFailureSaysWhatLeavingKeeps()
         }
     });
     SaveFailureDialog dialog;
-    const auto choice = dialog.askAfterFailure(unsaved.first(), QStringLiteral("Disk full."), unsaved);
+    const auto choice = waiting ? dialog.askWhileAnotherSaves(QStringLiteral("/r"), unsaved)
+                                : dialog.askAfterFailure(unsaved.first(), QStringLiteral("Disk full."), unsaved);
     QCOMPARE(choice == SaveFailurePrompt::Choice::TryAgain, button == QStringLiteral("Try again"));
-    QCOMPARE(text, QStringLiteral("%1 could not be saved.").arg(unsaved.first()));
-    QCOMPARE(informative, QStringLiteral("Disk full.\n\n") + leaving);
+    QCOMPARE(text, waiting ? QStringLiteral("Another Quintdraw is saving into /r.")
+                           : QStringLiteral("%1 could not be saved.").arg(unsaved.first()));
+    QCOMPARE(informative, (waiting ? QStringLiteral("\"Try again\" waits for it. ") : QStringLiteral("Disk full.\n\n")) + leaving);
 }
 
 namespace {

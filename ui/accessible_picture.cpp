@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr auto kRepeats = "repeatsPicture";
+
 class PictureAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit PictureAccessible(PictureBox *picture) : QAccessibleWidget(picture) {}
@@ -33,6 +35,15 @@ public:
         return shownText().mid(startOffset, endOffset - startOffset);
     }
     using QAccessibleWidget::text;
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (repeatsShownPicture())
+            state.invisible = true;
+        return state;
+    }
+
     int characterCount() const override { return int(shownText().size()); }
 
     // One run without attributes over the whole text: a reader that splits the text at the
@@ -69,6 +80,13 @@ public:
     }
 
 private:
+    bool repeatsShownPicture() const
+    {
+        const auto *original = qobject_cast<const QWidget *>(widget()->property(kRepeats).value<QObject *>());
+        return original && original->isVisible() && widget()->isVisible()
+            && original->accessibleName() == widget()->accessibleName();
+    }
+
     QString shownText() const
     {
         return spoken::pictureText(static_cast<PictureBox *>(widget())->picture().textLines());
@@ -80,4 +98,9 @@ private:
 QAccessibleInterface *accessiblePicture(PictureBox *picture)
 {
     return new PictureAccessible(picture);
+}
+
+void markRepeating(PictureBox *picture, PictureBox *original)
+{
+    picture->setProperty(kRepeats, QVariant::fromValue(static_cast<QObject *>(original)));
 }

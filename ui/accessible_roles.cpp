@@ -1,5 +1,6 @@
 #include "ui/accessible_roles.h"
 
+#include "ui/accessible_line_edit.h"
 #include "ui/accessible_menu_item.h"
 #include "ui/accessible_picture.h"
 #include "ui/accessible_tab_row.h"
@@ -9,6 +10,7 @@
 
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QLineEdit>
 #include <QTabBar>
 
 namespace {
@@ -55,6 +57,8 @@ QAccessibleInterface *roleFor(const QString &className, QObject *object)
         return accessibleMenuCommand(static_cast<QAction *>(object));
     if (className == QLatin1String("PictureBox"))
         return accessiblePicture(static_cast<PictureBox *>(object));
+    if (className == QLatin1String("QLineEdit"))
+        return accessibleLineEdit(static_cast<QLineEdit *>(object));
     if (className == QLatin1String("StartupWindow"))
         return new StartupWindowAccessible(static_cast<QWidget *>(object));
     return nullptr;

@@ -23,19 +23,16 @@ constexpr auto kBusConnection = "a11y";
 constexpr auto kObjectPathPrefix = "/org/a11y/atspi/accessible/";
 constexpr auto kRootPath = "/org/a11y/atspi/accessible/root";
 
-// Sends one event from `control`'s object: its family ("Object", "Window"), kind
+// Sends one event from an accessible object: its family ("Object", "Window"), kind
 // ("PropertyChange", "StateChanged", "Activate"), detail, a number and a value.
 // False when there was nobody to tell: no accessibility bus connected (yet).
-bool sendEvent(QWidget *control, const char *family, const QString &kind, const QString &detail, int number,
-               const QVariant &value)
+bool sendEventFrom(QAccessibleInterface *accessible, const char *family, const QString &kind, const QString &detail,
+                   int number, const QVariant &value)
 {
-    if (!QAccessible::isActive())
+    if (!QAccessible::isActive() || !accessible)
         return false;
     QDBusConnection bus(QString::fromLatin1(kBusConnection));
     if (!bus.isConnected())
-        return false;
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
-    if (!accessible)
         return false;
     const QString path = QString::fromLatin1(kObjectPathPrefix) + QString::number(QAccessible::uniqueId(accessible));
 
@@ -57,7 +54,7 @@ bool sendEvent(QWidget *control, const char *family, const QString &kind, const 
 
 namespace {
 
-bool sendEvent(QWidget *, const char *, const QString &, const QString &, int, const QVariant &)
+bool sendEventFrom(QAccessibleInterface *, const char *, const QString &, const QString &, int, const QVariant &)
 {
     return false;
 }
@@ -65,6 +62,24 @@ bool sendEvent(QWidget *, const char *, const QString &, const QString &, int, c
 } // namespace
 
 #endif
+
+namespace {
+
+// The same from `control`'s object.
+bool sendEvent(QWidget *control, const char *family, const QString &kind, const QString &detail, int number,
+               const QVariant &value)
+{
+    return QAccessible::isActive()
+        && sendEventFrom(QAccessible::queryAccessibleInterface(control), family, kind, detail, number, value);
+}
+
+void sendShowing(QAccessibleInterface *accessible, bool showing)
+{
+    for (const char *state : {"visible", "showing"})
+        sendEventFrom(accessible, "Object", QStringLiteral("StateChanged"), QString::fromLatin1(state), showing ? 1 : 0, 0);
+}
+
+} // namespace
 
 void sendDescriptionChanged(QWidget *control, const QString &news)
 {
@@ -90,8 +105,24 @@ void sendShown(QWidget *root)
             continue;
         if (!control->isVisible())
             continue;
-        for (const char *state : {"visible", "showing"})
-            sendEvent(control, "Object", QStringLiteral("StateChanged"), QString::fromLatin1(state), 1, 0);
+        sendShowingState(control);
+    }
+}
+
+void sendShowingState(QWidget *control)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+    if (!accessible)
+        return;
+    const bool showing = control->isVisible() && !accessible->state().invisible;
+    sendShowing(accessible, showing);
+    // Parts that are no controls of their own (the tabs of the tab row) show with it.
+    for (int i = 0; i < accessible->childCount(); ++i) {
+        QAccessibleInterface *part = accessible->child(i);
+        if (part && !part->object())
+            sendShowing(part, showing && !part->state().invisible);
     }
 }
 

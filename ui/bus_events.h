@@ -19,6 +19,11 @@ void sendDescriptionChanged(QWidget *control, const QString &news);
 // itself, so without this the screen reader's review would skip the controls inside it.
 void sendShown(QWidget *root);
 
+// Tells whether `control` is showing as its accessible state has it: a control on the screen
+// that only repeats another (ui/accessible_picture.h) is not, and a screen reader's review
+// skips it. Qt itself tells a shown control as showing.
+void sendShowingState(QWidget *control);
+
 // Tells that `window` became the active window, for a window the window system never activates
 // (the start-up window): a screen reader then reads it out. False while no accessibility bus is
 // connected, which Qt does only a moment after the program starts.

@@ -34,12 +34,11 @@ inline void placeTwips(QWidget *widget, int left, int top, int width, int height
     widget->setGeometry(twipsRect(left, top, width, height));
 }
 
-// A value shown as text that a screen reader's user reaches with Tab, hearing the value and
-// what it is. It draws no focus mark: nothing changes for the eye.
-inline void readable(QWidget *value, const QString &whatItIs)
+// A value shown as text that a screen reader's user reaches with Tab; its accessible name says
+// what it is and the value. It draws no focus mark: nothing changes for the eye.
+inline void readable(QWidget *value)
 {
     value->setFocusPolicy(Qt::TabFocus);
-    value->setAccessibleDescription(whatItIs);
 }
 
 // The window's fonts: Arial (Liberation Sans where Arial is missing), bold unless stated.

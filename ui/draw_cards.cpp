@@ -1,4 +1,5 @@
 #include "ui/drawing.h"
+#include "ui/suit_colours.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -135,8 +136,8 @@ QPainterPath suitPath(int suit, QPointF centre, qreal height)
 void cardFace(QPainter &painter, Card card)
 {
     const QPainterPath outline = roundedRect(QRectF(0.5, 0.5, 92, 53), 4.5);
-    painter.fillPath(outline, Qt::white);
-    const QColor ink = suitColour(card.suit);
+    painter.fillPath(outline, kCardFaceColour);
+    const QColor ink = cardInk(card.suit);
 
     // Index and big suit reach up to the top edge, so a card that shows only its top strip
     // still tells its rank and suit.
@@ -194,8 +195,8 @@ void miniCard(QPainter &painter, const QRectF &rect, Card card)
 {
     const qreal unit = rect.width() / 40; // designed 40 wide, 58 high
     const QPainterPath outline = roundedRect(rect, 4 * unit);
-    painter.fillPath(outline, Qt::white);
-    const QColor ink = suitColour(card.suit);
+    painter.fillPath(outline, kCardFaceColour);
+    const QColor ink = cardInk(card.suit);
     const QPointF at = rect.topLeft();
     painter.fillPath(rankPath(card.rank, at.x() + 7 * unit, at.y() + 12 * unit, 12 * unit, 11 * unit),
                      ink);

@@ -15,16 +15,20 @@ void startupScreen(QPainter &painter)
     constexpr qreal titlePixels = 36;
     const qreal width = textAdvance(title, lettering, titlePixels);
     titleLettering(painter, title, QPointF(210.5 - width / 2, 74), titlePixels);
-    fillText(painter, QStringLiteral("Five-card draw poker"), sansFont(true), 13,
-             QPointF(210.5, 98), kFelt, Qt::AlignHCenter);
+    const QStringList lines = startupTextLines();
+    fillText(painter, lines[0], sansFont(true), 13, QPointF(210.5, 98), kFelt, Qt::AlignHCenter);
     chipRow(painter, QPointF(210.5, 127), 9);
 
     painter.fillRect(QRectF(8, 158, 405, 1), QColor(18, 110, 58, 110));
     const QColor grey(90, 90, 90);
-    fillText(painter, QStringLiteral("Quintdraw \u00b7 2026"), sansFont(true), 11,
-             QPointF(10, 176), grey);
-    fillText(painter, QStringLiteral("Free to copy and share"), sansFont(false, true), 11,
-             QPointF(411, 176), grey, Qt::AlignRight);
+    fillText(painter, lines[1], sansFont(true), 11, QPointF(10, 176), grey);
+    fillText(painter, lines[2], sansFont(false, true), 11, QPointF(411, 176), grey, Qt::AlignRight);
+}
+
+QStringList startupTextLines()
+{
+    return {QStringLiteral("Five-card draw poker"), QStringLiteral("Quintdraw \u00b7 2026"),
+            QStringLiteral("Free to copy and share")};
 }
 
 QStringList aboutTextLines()

@@ -66,6 +66,8 @@ void windowIcon(QPainter &painter);
 void helpStart(QPainter &painter);
 
 void startupScreen(QPainter &painter);
+// The start-up picture's lines of text below its title: the subtitle, the year, the note.
+QStringList startupTextLines();
 void aboutText(QPainter &painter);
 // The lines the About text shows, top to bottom.
 QStringList aboutTextLines();

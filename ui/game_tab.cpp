@@ -1,6 +1,8 @@
 #include "ui/game_tab.h"
 
 #include "core/money.h"
+#include "ui/accessible_picture.h"
+#include "ui/bus_events.h"
 #include "ui/controls.h"
 #include "ui/focus_marked_button.h"
 #include "ui/image_list.h"
@@ -59,6 +61,7 @@ GameTab::GameTab(const CardPictures &pictures, const Money &money, const InputGa
     auto *titleRest = named(new PictureBox(this), QStringLiteral("Image7"));
     placeTwips(titleRest, 2400, 480, 2670, 540);
     titleRest->setPicture(Picture::of(Picture::Kind::TitleRest));
+    markRepeating(titleRest, titleFirst);
 
     buildCards();
     buildFrame();
@@ -108,6 +111,7 @@ void GameTab::buildCards()
         placeTwips(m_covers[i], kCardLeftOf(i), 1200, 1395, 810);
         m_covers[i]->setPicture(m_pictures.back->picture());
         m_covers[i]->hide();
+        markRepeating(m_covers[i], m_faces[i]);
         connect(m_covers[i], &PictureBox::clicked, this, [this, i] { emit coverClicked(i + 1); });
     }
 }
@@ -153,8 +157,9 @@ void GameTab::buildBetChoice()
         m_betGroup->addButton(button, k);
         m_betChoices[k] = button;
         auto *caption = label(this, QStringLiteral("Label%1").arg(10 + k), stake, 12);
+        // Not the button's buddy: a screen reader would say the amount before the button's
+        // name, which says it already ("10. Bet 10.").
         placeTwips(caption, choice.caption.x(), choice.caption.y(), choice.caption.width(), choice.caption.height());
-        caption->setBuddy(button);
     }
     connect(m_betGroup, &QButtonGroup::idClicked, this, &GameTab::betChosen);
     connect(m_betGroup, &QButtonGroup::idToggled, this, &GameTab::showChosenStake);
@@ -170,6 +175,7 @@ void GameTab::showCardBack(int index)
 {
     m_faces[index]->setPicture(m_pictures.back->picture());
     m_narration->cardShown(index, std::nullopt);
+    sendShowingState(m_covers[index]);
 }
 
 void GameTab::showCard(int index, Card card)
@@ -182,6 +188,7 @@ void GameTab::setCoverVisible(int index, bool visible)
 {
     m_covers[index]->setVisible(visible);
     m_narration->coverShown(index, visible);
+    sendShowingState(m_covers[index]);
 }
 
 void GameTab::cardMarked(int index, bool exchanged)
@@ -234,6 +241,12 @@ void GameTab::newGameBegan()
 {
     const bool betKeepsFocus = m_bet->isEnabled() && m_bet->hasFocus();
     m_betChoices[1]->setChecked(true);
+    // Tab enters a group of choices at the one that last had the focus (Qt gives Tab to that one
+    // alone); the stake chosen anew is where it must enter.
+    for (int k = 1; k <= 6; ++k) {
+        const Qt::FocusPolicy policy = m_betChoices[k]->focusPolicy();
+        m_betChoices[k]->setFocusPolicy(k == 1 ? Qt::FocusPolicy(policy | Qt::TabFocus) : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
     setBlinkInterval(0);
     showHandName(std::nullopt);
     showPhase(Phase::Bet);

@@ -1,8 +1,10 @@
 #include "ui/hiscore_tab.h"
 
+#include "ui/bus_events.h"
 #include "ui/controls.h"
 #include "ui/palette.h"
 #include "ui/picture_box.h"
+#include "ui/spoken_texts.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -61,7 +63,11 @@ HiScoreTab::HiScoreTab(QWidget *parent) : QWidget(parent)
     placeTwips(reset, 5160, 5160, 1335, 495);
     reset->setFont(arial(12));
     reset->setAutoDefault(false);
-    connect(reset, &QPushButton::clicked, this, &HiScoreTab::resetPressed);
+    // The list is reset while the signal is handled; the button, which has the focus, tells so.
+    connect(reset, &QPushButton::clicked, this, [this, reset] {
+        emit resetPressed();
+        sendDescriptionChanged(reset, spoken::hiScoresReset());
+    });
     m_list->installEventFilter(this);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/payoff_tab.h"
 
 #include "core/payoff.h"
+#include "ui/bus_events.h"
 #include "ui/controls.h"
 #include "ui/spoken_texts.h"
 
@@ -37,7 +38,7 @@ PayoffTab::PayoffTab(const Payoff &payoff, QWidget *parent) : QWidget(parent), m
         m_amounts[i] = named(new QLabel(this), member("Label8", i));
         placeTwips(m_amounts[i], 2880, kRowTop + kRowHeight * i, 855, 375);
         m_amounts[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        readable(m_amounts[i], spoken::payoffFor(categoryHeading(paidRow(i))));
+        readable(m_amounts[i]);
     }
     for (int i = 0; i < 8; ++i) {
         auto *name = named(new QLabel(categoryHeading(paidRow(i)), this),
@@ -51,8 +52,14 @@ PayoffTab::PayoffTab(const Payoff &payoff, QWidget *parent) : QWidget(parent), m
                              member("SSOption1", choice.units));
         placeTwips(option, 4320, choice.top, choice.width, 495);
         option->setChecked(choice.units == 1);
-        connect(option, &QRadioButton::clicked, this, [this, units = choice.units] {
+        // Chosen by a click, an arrow key or a screen reader's toggle. A click on the chosen
+        // one would show the same amounts again. The choice, which has the focus, tells the new
+        // stake: the amounts it changes are elsewhere.
+        connect(option, &QRadioButton::toggled, this, [this, option, units = choice.units](bool chosen) {
+            if (!chosen)
+                return;
             showAmounts(units);
+            sendDescriptionChanged(option, spoken::payoffStake(units * 10));
         });
     }
 
@@ -61,6 +68,9 @@ PayoffTab::PayoffTab(const Payoff &payoff, QWidget *parent) : QWidget(parent), m
 
 void PayoffTab::showAmounts(int units)
 {
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 8; ++i) {
         m_amounts[i]->setText(QString::number(m_payoff.winFor(paidRow(i), units)));
+        m_amounts[i]->setAccessibleName(
+            spoken::payoffAmount(categoryHeading(paidRow(i)), m_amounts[i]->text(), units * 10));
+    }
 }

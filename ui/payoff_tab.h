@@ -15,7 +15,7 @@ public:
     PayoffTab(const Payoff &payoff, QWidget *parent);
 
 private:
-    // The click on SSOption1(units), whatever the button's resulting state.
+    // The amounts for a stake of `units` bet units.
     void showAmounts(int units);
 
     const Payoff &m_payoff;

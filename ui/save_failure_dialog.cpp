@@ -1,6 +1,7 @@
 #include "ui/save_failure_dialog.h"
 
 #include "ui/dialog_look.h"
+#include "ui/save_wait_dialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,4 +40,9 @@ SaveFailurePrompt::Choice SaveFailureDialog::askAfterFailure(const QString &file
     giveGameLook(box);
     box.exec();
     return box.clickedButton() == retry ? Choice::TryAgain : Choice::LeaveWithoutSaving;
+}
+
+SaveFailurePrompt::Choice SaveFailureDialog::askWhileAnotherSaves(const QString &folder, const QStringList &unsaved)
+{
+    return ::askWhileAnotherSaves(folder, unsaved);
 }

@@ -56,9 +56,22 @@ QString example(const QStringList &faces, int backs)
 
 QString exampleCard(int place) { return tr("example card %1").arg(place); }
 
-QString currentGameCount(const QString &category) { return tr("%1, current game").arg(category); }
-QString totalCount(const QString &category) { return tr("%1, total").arg(category); }
-QString payoffFor(const QString &category) { return tr("pays for %1").arg(category); }
+QString currentGameCount(const QString &category, const QString &count) { return tr("%1, current game: %2").arg(category).arg(count); }
+QString totalCount(const QString &category, const QString &count) { return tr("%1, total: %2").arg(category).arg(count); }
+QString averageWin(const QString &average) { return tr("Average win per turn: %1").arg(average); }
+QString payoffAmount(const QString &category, const QString &amount, qint64 stake)
+{
+    return tr("%1 pays %2 for a stake of %3").arg(category).arg(amount).arg(stake);
+}
+QString payoffStake(qint64 stake) { return tr("Payoff for a stake of %1").arg(stake); }
+
+QString startupText(const QStringList &lines)
+{
+    // "Quintdraw \u00b7 2026": the middle dot separates, and a speech synthesizer would name it.
+    return lines.join(QStringLiteral(". ")).replace(QStringLiteral(" \u00b7 "), QStringLiteral(", ")) + QLatin1Char('.');
+}
+
+QString hiScoresReset() { return tr("The hi-score list was reset."); }
 
 QString pictureText(const QStringList &lines)
 {

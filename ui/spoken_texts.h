@@ -32,11 +32,21 @@ QString example(const QStringList &faces, int backs);
 // What an example place is: "example card 3".
 QString exampleCard(int place);   // 1..5
 
-// What a value on the Stats tab counts: "Full house, current game", "Full house, total".
-QString currentGameCount(const QString &category);
-QString totalCount(const QString &category);
-// What an amount on the Payoff tab is: "pays for Two pair".
-QString payoffFor(const QString &category);
+// A value on the Stats and Payoff tabs as its name: what it counts, then the value, so that
+// every screen reader says both ("Full house, total: 7"; "Royal flush pays 20000 for a stake of
+// 20"). A label's description is not spoken by every reader.
+QString currentGameCount(const QString &category, const QString &count);
+QString totalCount(const QString &category, const QString &count);
+QString averageWin(const QString &average);
+QString payoffAmount(const QString &category, const QString &amount, qint64 stake);
+// The news of another stake chosen on the Payoff tab.
+QString payoffStake(qint64 stake);
+
+// The start-up window's lines of text below its title, read one after the other.
+QString startupText(const QStringList &lines);
+
+// The news of "Reset list".
+QString hiScoresReset();
 
 // A help picture's text read out: its lines, a second column after a comma, each sentence on a
 // line of its own so that a reader can go through it line by line.

@@ -3,9 +3,11 @@
 #include "ui/accessible_roles.h"
 #include "ui/bus_events.h"
 #include "ui/controls.h"
+#include "ui/drawing.h"
 #include "ui/picture.h"
+#include "ui/spoken_texts.h"
+#include "ui/suit_colours.h"
 
-#include <QAccessible>
 #include <QPainter>
 #include <QTimer>
 #include <qdrawutil.h>
@@ -35,6 +37,7 @@ StartupWindow::StartupWindow()
 
     installAccessibleRoles();
     setAccessibleName(Picture::of(Picture::Kind::StartupScreen).accessibleName());
+    setAccessibleDescription(spoken::startupText(drawing::startupTextLines()));
 
     // Over the place where the main window then appears (where the window system lets a program
     // place its windows).
@@ -54,12 +57,13 @@ void StartupWindow::paintEvent(QPaintEvent *)
 
     // The picture is one pixel shorter than the client area; the white below it matches its
     // ground. The program may carry it ready-drawn for common pixel ratios, made at build time
-    // by the same drawing code, so that the first thing a player sees costs no font loading.
+    // by the same drawing code in two colours, so that the first thing a player sees costs no
+    // font loading.
     const QPoint corner(kFrame, kFrame);
     const qreal ratio = devicePixelRatioF();
     const QPixmap ready(QStringLiteral(":/pictures/startup@%1x.png").arg(ratio));
     const Picture picture = Picture::of(Picture::Kind::StartupScreen);
-    if (!ready.isNull() && ready.size() == picture.size() * ratio) {
+    if (!ready.isNull() && ready.size() == picture.size() * ratio && suitColoursUsed() == SuitColours::TwoColour) {
         painter.drawPixmap(QRect(corner, picture.size()), ready);
     } else {
         painter.setRenderHint(QPainter::Antialiasing);
@@ -74,11 +78,12 @@ void StartupWindow::showEvent(QShowEvent *event)
 }
 
 // Read out by a screen reader as it appears; the program reaches the accessibility bus a moment
-// after its start, so the news waits for it while the window shows.
+// after its start, and under load only after the first try, so the news waits for it as long
+// as the window shows (at most its few seconds).
 void StartupWindow::tellShown()
 {
     constexpr int kRetryMs = 100;
-    if (isVisible() && !sendWindowActivated(this) && QAccessible::isActive())
+    if (isVisible() && !sendWindowActivated(this))
         QTimer::singleShot(kRetryMs, this, &StartupWindow::tellShown);
 }
 

@@ -40,9 +40,8 @@ StatsTab::StatsTab(const Statistics &statistics, QWidget *parent)
         placeTwips(m_total[c], 3480, top, 975, 360);
         for (QLabel *panel : {static_cast<QLabel *>(heading), m_current[c], m_total[c]})
             panel->setFont(arial(9.75));
-        const QString category = categoryHeading(categoryAt(c));
-        readable(m_current[c], spoken::currentGameCount(category));
-        readable(m_total[c], spoken::totalCount(category));
+        readable(m_current[c]);
+        readable(m_total[c]);
     }
 
     auto *averageHeading = named(new Panel(QStringLiteral("Average win/turn"), this), member("SSPanel2", 16));
@@ -51,9 +50,20 @@ StatsTab::StatsTab(const Statistics &statistics, QWidget *parent)
     placeTwips(m_average, 2160, 5040, 1095, 330);
     for (QLabel *panel : {static_cast<QLabel *>(averageHeading), m_average})
         panel->setFont(arial(9.75));
-    readable(m_average, averageHeading->text());
+    readable(m_average);
+    nameValues();
 
     connect(&m_statistics, &Statistics::changed, this, &StatsTab::showStatistics);
+}
+
+void StatsTab::nameValues()
+{
+    for (int c = 0; c < kCategories; ++c) {
+        const QString category = categoryHeading(categoryAt(c));
+        m_current[c]->setAccessibleName(spoken::currentGameCount(category, m_current[c]->text()));
+        m_total[c]->setAccessibleName(spoken::totalCount(category, m_total[c]->text()));
+    }
+    m_average->setAccessibleName(spoken::averageWin(m_average->text()));
 }
 
 void StatsTab::showStatistics()
@@ -63,4 +73,5 @@ void StatsTab::showStatistics()
         m_total[c]->setText(QString::number(m_statistics.total(c)));
     }
     m_average->setText(m_statistics.averageText());
+    nameValues();
 }

@@ -14,6 +14,8 @@ public:
 
 private:
     void showStatistics();
+    // Each value's accessible name: what it counts and the value shown.
+    void nameValues();
 
     const Statistics &m_statistics;
     std::array<QLabel *, 9> m_current{};

@@ -3,9 +3,11 @@
 # user would (the page tab's action), "press ROLE NAME" presses that control the same way;
 # "describe ROLE NAME" prints that control's description, "text ROLE NAME" its text, "value ROLE NAME" its value, "where
 # ROLE NAME" its centre on the screen; "described TEXT" prints the name of the control that TEXT
-# describes; "tabs" prints the children of the tab row as "role:name" lines. "last-focus EVENTS"
+# describes; "named ROLE PATTERN" prints the name of the first control of that role whose name
+# matches the regular expression PATTERN; "tabs" prints the children of the tab row as "role:name" lines. "last-focus EVENTS"
 # prints the role and name of what the listener's record last saw gain the focus.
 import json
+import re
 import sys
 
 import pyatspi
@@ -35,6 +37,12 @@ elif command == "described":
     found = pyatspi.findDescendant(game(), lambda a: a.description == arguments[0])
     if found is None:
         sys.exit(f"nothing described as {arguments[0]!r}")
+    print(found.name)
+elif command == "named":
+    role, pattern = arguments
+    found = pyatspi.findDescendant(game(), lambda a: a.getRoleName() == role and re.search(pattern, a.name or ""))
+    if found is None:
+        sys.exit(f"no {role} named like {pattern!r}")
     print(found.name)
 elif command == "tabs":
     row = pyatspi.findDescendant(game(), lambda a: a.getRoleName() == "page tab list")

@@ -38,8 +38,10 @@ rm "$run_dir/cfg.dat"
 mkdir "$run_dir/cfg.dat"
 start_game
 wait_for_main_window
+# The coach comes up beside the main window, a moment after it under load.
+coach_shown() { [ -n "$(xdotool search --onlyvisible --name '^Coach$' 2>/dev/null)" ]; }
+wait_for 20 "the window \"Coach\"" coach_shown
 coach_window=$(xdotool search --onlyvisible --name '^Coach$' | head -n 1)
-[ -n "$coach_window" ] || fail "no coach window"
 
 # The warning on (its access key in the coach). Exchanging all five cards is seldom the best
 # hold; a hand where it is draws without a word, and the next one is tried.

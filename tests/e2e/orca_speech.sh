@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Plays a round from the keyboard with the Orca screen reader running, and reads what Orca said
 # from its debug log: the five dealt cards, each mark, and the final cards with the win and the
-# balance; then a new game with its balance, a Help example hand and the hi-score list's first
-# entry. The start-up window is read out as it appears, so it keeps its whole time here. Orca
+# balance; then a new game with its balance and its stake reached by Tab, a Help example hand, the hi-score list's first
+# entry, a Stats counter and Payoff amounts with what they count, a change of the Payoff stake,
+# the whole text of the name field, the news of Reset list, and a flat review of the Game tab
+# that reads each thing once. The start-up window is read out as it appears, so it keeps its whole time here. Orca
 # speaks through a speech-dispatcher of the test's own, which needs no sound card.
 test_name=orca_speech
 here=$(cd "$(dirname "$0")" && pwd)
@@ -42,11 +44,20 @@ wait_for_main_window
 # Not tail | grep -q: grep leaving early would fail the pipeline on tail's broken pipe.
 grep -q "SPEECH OUTPUT: 'Quintdraw is starting" < <(tail -n +"$((launched_at + 1))" "$speech") ||
     fail "Orca did not read out the start-up window (its log: $speech)"
+grep -q "SPEECH OUTPUT: 'Five-card draw poker. Quintdraw, 2026. Free to copy and share." < <(tail -n +"$((launched_at + 1))" "$speech") ||
+    fail "Orca did not read the start-up window's subtitle, year and note (its log: $speech)"
 wait_for 30 "the game on the accessibility bus" game_on_bus
 activate "$main_window"
 sleep 2
 started_at=$(wc -l <"$speech")
 
+# The round is played at the stake 20, chosen by keys: Tab to the stakes, Right, back to Bet.
+press "$main_window" Tab
+sleep 1
+press "$main_window" Right
+sleep 1
+press "$main_window" shift+Tab
+sleep 1
 press "$main_window" space
 settle "$main_window" "$work/dealt.png"
 press "$main_window" 1
@@ -64,6 +75,9 @@ if prompt_shown; then   # the round won a place on the hi-score list
     wait_for 10 "the prompt to close" prompt_gone
 fi
 sleep 2
+# The new game chose the stake 10 again: Tab from Bet reaches it, which says its amount once.
+press "$main_window" Tab
+sleep 1
 # A click gives the example's button the focus, where its news is heard.
 read -r x y < <(query where "page tab" Help) || fail "no tab caption Help"
 xdotool mousemove "$x" "$y" click 1
@@ -77,6 +91,57 @@ xdotool mousemove "$x" "$y" click 1
 sleep 1
 press "$main_window" Tab
 sleep 2
+# click_caption CAPTION: a real click on a tab caption, then Tab into its page.
+click_caption() {
+    local x y
+    read -r x y < <(query where "page tab" "$1") || fail "no tab caption \"$1\""
+    xdotool mousemove "$x" "$y" click 1
+    sleep 1
+}
+# The first Stats counter and Payoff amount, each with what it counts; a Payoff amount again
+# after another stake is chosen, which is told.
+click_caption Stats
+press "$main_window" Tab
+sleep 2
+click_caption Payoff
+press "$main_window" Tab
+sleep 2
+read -r x y < <(query where "radio button" 20) || fail "no stake choice 20 on the Payoff tab"
+xdotool mousemove "$x" "$y" click 1
+sleep 2
+press "$main_window" shift+Tab   # the last amount, before the stake choices
+sleep 2
+# The name field with a name typed, entered again by Tab: all of its text is selected and said.
+read -r x y < <(query where "page tab" Settings) || fail "no tab caption Settings"
+xdotool mousemove "$x" "$y" click 1
+sleep 1
+read -r x y < <(query where entry "Default name" 2>/dev/null || query where text "Default name") ||
+    fail "no text field \"Default name\""
+xdotool mousemove "$x" "$y" click 1
+press "$main_window" ctrl+a
+type_text "$main_window" Eva
+press "$main_window" shift+Tab
+sleep 1
+press "$main_window" Tab
+sleep 2
+# Reset list tells that it reset the list.
+read -r x y < <(query where "page tab" Hi-score) || fail "no tab caption Hi-score"
+xdotool mousemove "$x" "$y" click 1
+sleep 1
+read -r x y < <(query where "push button" "Reset list") || fail "no button \"Reset list\""
+xdotool mousemove "$x" "$y" click 1
+sleep 2
+# Flat review of the Game tab in a new game, from its top line down: the current line, up to
+# the top, then every line once.
+read -r x y < <(query where "page tab" Game) || fail "no tab caption Game"
+xdotool mousemove "$x" "$y" click 1
+sleep 1
+press "$main_window" KP_Up
+for _ in 1 2 3 4 5 6 7 8 9 10; do press "$main_window" KP_Home; sleep 0.3; done
+reviewed_at=$(wc -l <"$speech")
+for _ in 1 2 3 4 5 6 7 8 9; do press "$main_window" KP_Page_Up; sleep 0.5; done
+sleep 1
+tail -n +"$((reviewed_at + 1))" "$speech" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?\[\?{.*/\1/p" >"$work/reviewed.txt"
 # A line of speech in the log: SPEECH OUTPUT: 'text'{voice} or, for a key, 'key ' {voice}.
 tail -n +"$((started_at + 1))" "$speech" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{.*/\1/p" >"$work/said.txt"
 
@@ -105,7 +170,39 @@ if not any(re.fullmatch(r"1\s+\S+\s+-?\d+\.", line) for line in said):
 examples = [line for line in said if re.fullmatch(r"(\w+) of diamonds, \1 of hearts, \1 of clubs, \1 of spades, then 1 card face down\.", line)]
 if len(examples) != 1:
     problems.append(f"the example of four of a kind was told {len(examples)} times")
+counter = [line for line in said if re.search(r"One Pair, current game: \d+", line)]
+if not counter:
+    problems.append("the first Stats counter was not said with its hand and column")
+for amount in ("Two pair pays 20 for a stake of 10", "Royal flush pays 20000 for a stake of 20"):
+    if not any(line.startswith(amount) for line in said):
+        problems.append(f"no Payoff amount said as \"{amount}\"")
+if not any(line.endswith("Payoff for a stake of 20") for line in said):
+    problems.append("the change of the Payoff stake was not told")
+if not any(re.search(r"\bEva selected", line) for line in said):
+    problems.append("the name field was not said with its whole text, Eva, selected")
+if not any(line.endswith("Bet 20. Balance 80.") for line in said):
+    problems.append("the round was not dealt at the stake 20 chosen by keys")
+after_new_game = said[next((i for i, line in enumerate(said) if line.endswith("New game. Balance 100, stake 10.")), len(said)):]
+stake = next((i for i, line in enumerate(after_new_game) if line.startswith("Bet ") and line[4:5].isdigit()), None)
+if stake is None or after_new_game[stake] != "Bet 10." or not after_new_game[stake + 1].startswith("selected"):
+    problems.append(f"after the new game, Tab from Bet did not reach the stake 10 chosen: {after_new_game[stake:stake + 2] if stake is not None else 'no stake heard'}")
+elif after_new_game[stake - 1] == "10.":
+    problems.append("the stake choice said its amount twice")
+if not any(line == "The hi-score list was reset." for line in said):
+    problems.append("Reset list did not tell that the list was reset")
 print("\n".join(problems) or "Orca said: " + " | ".join(said))
+sys.exit(1 if problems else 0)
+PY
+# Each line of the review once, and each thing on it once: the tab row with all six tabs, the
+# title in one piece, each card place once.
+"$python" - "$work/reviewed.txt" <<'PY' || fail "flat review of the Game tab is wrong (what Orca said: $work/reviewed.txt)"
+import sys
+lines = [line.rstrip("\n") for line in open(sys.argv[1])]
+expected = ["Game Stats Hi-score Settings Payoff Help", "Quintdraw title", " ".join(["card back"] * 5)]
+problems = [f"no review line {line!r}" for line in expected if line not in lines]
+if sum("Quintdraw title" in line for line in lines) != 1:
+    problems.append("the title is read on more than one line")
+print("\n".join(problems) or "reviewed: " + " | ".join(lines))
 sys.exit(1 if problems else 0)
 PY
 log "passed"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Two games in one folder, both reaching the hi-score list. First they end one after the other;
 # then the first game's save is held half-way (a test-only pause of its writer) while the second
-# ends and saves. Either way hi.dat holds both games' entries above the crafted list, and cfg.dat
-# counts every paying hand of both games.
+# ends and saves; then the first is stopped (SIGSTOP) half-way through its save: the second keeps
+# painting its window and after a few seconds says that another Quintdraw is saving, and "Try
+# again" once the first goes on saves it. Each time hi.dat holds both games' entries above the
+# crafted list, and cfg.dat counts every paying hand of both games.
 test_name=two_games
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
@@ -132,6 +134,32 @@ end_game A Aaaaa
 player_gone A && fail "game A ended before its save was held"
 end_game B Bbbbb
 player_gone A && fail "game A ended before game B saved"
+wait_for_end A
+wait_for_end B
+check_records A B
+
+log "--- the first is stopped half-way through saving: the second waits, painting, and says why"
+craft_records "$run_dir"
+result=()
+start_player A QUINTDRAW_TEST_SAVE_PAUSE_MS=2000
+start_player B
+play A 2
+play B 2
+grab "${window[B]}" "$work/B-before.png" "$card_row"
+end_game A Aaaaa
+saving_now() { compgen -G "$run_dir/hi.dat.saving.*" >/dev/null; }
+wait_for 20 "game A to be writing hi.dat under the lock" saving_now
+kill -STOP "${pid[A]}"
+log "game A stopped while saving"
+end_game B Bbbbb
+sleep 1
+has_window "${pid[B]}" DIALOG '^You got a hi-score$' && fail "game B's dismissed name prompt stays while it waits"
+looks_like "${window[B]}" "$work/B-before.png" "$card_row" || fail "game B's window is not painted while it waits"
+wait_for 20 "game B to say another Quintdraw is saving" has_window "${pid[B]}" DIALOG '^Quintdraw$'
+player_gone B && fail "game B ended without saving"
+kill -CONT "${pid[A]}"
+press "$(window_of "${pid[B]}" DIALOG '^Quintdraw$' | head -n 1)" Return
+log "game A goes on; game B tries again"
 wait_for_end A
 wait_for_end B
 check_records A B

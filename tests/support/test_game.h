@@ -39,7 +39,16 @@ public:
             beforeAnswer();
         return choices.isEmpty() ? Choice::LeaveWithoutSaving : choices.takeFirst();
     }
+    Choice askWhileAnotherSaves(const QString &folder, const QStringList &unsaved) override
+    {
+        waits.append(folder);
+        unsavedFiles.append(unsaved);
+        if (beforeAnswer)
+            beforeAnswer();
+        return choices.isEmpty() ? Choice::LeaveWithoutSaving : choices.takeFirst();
+    }
     QStringList failures;
+    QStringList waits;   // the folders another program was saving into
     QList<QStringList> unsavedFiles;
     QList<Choice> choices;
     std::function<void()> beforeAnswer;  // what changes on disk while the dialog shows
