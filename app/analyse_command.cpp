@@ -32,7 +32,7 @@ QStringList analysedHoldLines(const Hand &dealt, const HandAnalysis &analysis, c
     for (unsigned hold : holdsBestFirst(analysis)) {
         const HoldValue &value = analysis.holds[hold];
         const Fraction worth = worthPerStake(value, stake);
-        const int line = chartLineOf(chart, dealt, hold);
+        const int line = chartLineOf(chart, dealt, Hold(hold));
         rows.push_back(Columns{keptLetters(dealt, hold), QString::fromStdString(worth.text()),
                                QString::number(double(value.totalWin) / double(value.draws) / double(stake), 'f', 6),
                                line ? QStringLiteral("line %1, %2").arg(line).arg(chart.lines()[line - 1].text)

@@ -19,10 +19,10 @@
 
 namespace {
 
-QString percentText(double value)
-{
-    return QString::number(value, 'f', 1) + QStringLiteral(" %");
-}
+// The window system frames a window shown a moment after showing it; its frame is known only
+// then. These are that moment for the main window and for the coach's own window.
+constexpr int kMainFramedMs = 200;
+constexpr int kCoachFramedMs = 300;
 
 } // namespace
 
@@ -34,10 +34,10 @@ Coach::Coach(Game &game) : QObject(&game), m_game(game)
     auto *toCoach = new QShortcut(QKeySequence(Qt::Key_F6), &main);
     connect(toCoach, &QShortcut::activated, this, &Coach::switchToCoach);
     connect(m_window, &CoachWindow::switchToGame, this, &Coach::switchToGame);
-    connect(main.gameTab(), &GameTab::betPressed, m_window, &CoachWindow::showNextHandDealt);
+    connect(&game, &Game::handDealt, m_window, &CoachWindow::showNextHandDealt);
     connect(&game, &Game::gameStarted, this, [this] { m_window->showCoached(false); });
     connect(&game, &Game::handDrawn, this, &Coach::handDrawn);
-    game.setDrawCheck([this](const Hand &dealt, unsigned kept) { return mayDraw(dealt, kept); });
+    game.setDrawCheck([this](const Hand &dealt, Hold kept) { return mayDraw(dealt, kept); });
     m_training = new CoachTraining(game, *m_window, [this]() -> const StrategyChart & { return chart().chart; });
     m_window->pages()->addTab(new AnalysePage([this]() -> const StrategyChart & { return chart().chart; }),
                               QStringLiteral("&Analyse"));
@@ -49,14 +49,25 @@ Coach::~Coach()
 {
     if (m_writing.valid())
         m_writing.wait();
-    delete m_window;
+}
+
+void Coach::startChart()
+{
+    if (m_chart || m_writing.valid())
+        return;
+    // The chart takes a moment to write: a thread of its own, so the game goes on meanwhile. Once
+    // written, it is shown as soon as the event loop runs.
+    m_writing = std::async(std::launch::async, [this, rules = gameRules(m_game.payoff(), 1)] {
+        WrittenChart written = writeChart(rules);
+        QMetaObject::invokeMethod(this, [this] { chart(); }, Qt::QueuedConnection);
+        return written;
+    });
 }
 
 const WrittenChart &Coach::chart()
 {
     if (!m_chart) {
-        if (!m_writing.valid())
-            m_writing = std::async(std::launch::async, writeChart, gameRules(m_game.payoff(), 1), 40);
+        startChart();
         m_chart = m_writing.get();
         m_window->showChart(chartPageText(*m_chart));
         m_training->chartWritten(*m_chart);
@@ -68,7 +79,7 @@ bool Coach::eventFilter(QObject *watched, QEvent *event)
 {
     // The coach opens with the main window, once the window system has framed it.
     if (watched == &m_game.mainWindow() && event->type() == QEvent::Show && !m_placed)
-        QTimer::singleShot(200, this, &Coach::open);
+        QTimer::singleShot(kMainFramedMs, this, &Coach::open);
     // On a small screen the compact coach lies over a part of the main window: it stays in sight
     // when the game is active again.
     if (watched == &m_game.mainWindow() && event->type() == QEvent::WindowActivate && m_window && m_window->isVisible()
@@ -82,20 +93,13 @@ void Coach::open()
     if (m_placed)
         return;
     m_placed = true;
-    // The chart takes a moment to write: a thread of its own, so the game goes on meanwhile.
-    if (!m_chart && !m_writing.valid()) {
-        m_writing = std::async(std::launch::async, [this, rules = gameRules(m_game.payoff(), 1)] {
-            WrittenChart written = writeChart(rules);
-            QMetaObject::invokeMethod(this, [this] { chart(); }, Qt::QueuedConnection);
-            return written;
-        });
-    }
+    startChart();
     place();
     m_window->show();
     if (!m_training->startNotice().isEmpty())
         showRecordsNotice(m_window, m_training->startNotice());
     // Placed again once its own frame is known, unless the player has moved it meanwhile.
-    QTimer::singleShot(300, this, [this, at = m_window->pos()] {
+    QTimer::singleShot(kCoachFramedMs, this, [this, at = m_window->pos()] {
         if (m_window && m_window->isVisible() && m_window->pos() == at)
             place();
     });
@@ -147,22 +151,30 @@ void Coach::switchToGame()
     m_game.mainWindow().activateWindow();
 }
 
-bool Coach::mayDraw(const Hand &dealt, unsigned kept)
+const CoachVerdict &Coach::verdict(const Hand &dealt, Hold kept, int units)
+{
+    const StrategyChart &strategy = chart().chart;
+    if (m_verdict && m_verdict->dealt == dealt && m_verdictUnits == units) {
+        if (m_verdict->kept != kept)
+            m_verdict = withKept(std::move(*m_verdict), kept, strategy);
+    } else {
+        m_verdict = judgeHand(dealt, kept, m_game.payoff().stakeFor(units), analyseHand(dealt, m_game.payoff(), units),
+                              strategy);
+        m_verdictUnits = units;
+    }
+    return *m_verdict;
+}
+
+bool Coach::mayDraw(const Hand &dealt, Hold kept)
 {
     if (!m_window->warnsBeforeDraw())
         return true;
     m_game.keepFromHiScores();
     m_window->showCoached(true);
-    const HandAnalysis analysis = analyseHand(dealt, m_game.payoff(), m_game.payoff().BetUnits());
-    if (analysis.isBest(kept))
+    const CoachVerdict &judged = verdict(dealt, kept, m_game.payoff().BetUnits());
+    if (judged.playedBest())
         return true;
-    const unsigned best = namedBestHold(dealt, analysis, chart().chart);
-    const QString warning = QStringLiteral("The best hold is %1, worth %2 credits on average.\n"
-                                           "Your hold, %3, gives up %4 credits on average.\n\n%5")
-                                .arg(holdText(dealt, best), creditsText(analysis.best().expectedWin()),
-                                     holdText(dealt, kept), creditsText(analysis.gaveUp(kept)),
-                                     reasonText(dealt, kept, analysis, chart().chart));
-    return askDrawAnyway(&m_game.mainWindow(), warning,
+    return askDrawAnyway(&m_game.mainWindow(), warningText(judged, chart().chart),
                          [this](const QSize &contents) {
                              // Rather not over the coach either, which tells the hand before.
                              return placeBesideGame({contents, contents, contents},
@@ -170,31 +182,12 @@ bool Coach::mayDraw(const Hand &dealt, unsigned kept)
                          });
 }
 
-void Coach::handDrawn(const Hand &dealt, unsigned kept, int units)
+void Coach::handDrawn(const Hand &dealt, Hold kept, int units)
 {
-    const HandAnalysis analysis = analyseHand(dealt, m_game.payoff(), units);
-    m_session.record(analysis, kept);
-    const StrategyChart &strategy = chart().chart;
-    const unsigned best = namedBestHold(dealt, analysis, strategy);
-    CoachHandTexts texts;
-    texts.yourHold = QStringLiteral("Your hold: %1, %2 credits on average")
-                         .arg(holdText(dealt, kept), creditsText(analysis.holds[kept].expectedWin()));
-    // The best hold every page names comes first.
-    QStringList bests{holdText(dealt, best)};
-    for (unsigned top : analysis.bestHolds) {
-        if (top != best)
-            bests.append(holdText(dealt, top));
-    }
-    texts.bestHold = QStringLiteral("Best hold: %1, %2 credits on average")
-                         .arg(bests.join(QStringLiteral(" or ")), creditsText(analysis.best().expectedWin()));
-    texts.verdict = analysis.isBest(kept)
-                        ? QStringLiteral("Best play")
-                        : QStringLiteral("Gave up %1 credits on average").arg(creditsText(analysis.gaveUp(kept)));
-    texts.reason = reasonText(dealt, kept, analysis, strategy);
-    texts.handsPlayed = QStringLiteral("Hands played: %1").arg(m_session.handsPlayed());
-    texts.playedBest = QStringLiteral("Played best: %1").arg(percentText(m_session.shareBest()));
-    texts.worthKept = QStringLiteral("Expected win kept: %1 of the best").arg(percentText(m_session.worthKept()));
-    m_window->showHand(dealt, kept, best, texts);
-    m_training->handPlayed(dealt, kept, m_game.table().cards(), analysis, gameRules(m_game.payoff(), units));
+    const CoachVerdict &judged = verdict(dealt, kept, units);
+    m_session.record(judged.analysis, kept.bits());
+    m_window->showHand(dealt, kept, judged.best, handTexts(judged, m_session, chart().chart));
+    m_training->handPlayed(dealt, kept.bits(), m_game.table().cards(), judged.analysis, gameRules(m_game.payoff(), units));
+    // The next hand is judged anew, even where it is dealt alike.
+    m_verdict.reset();
 }
-

@@ -3,6 +3,7 @@
 #include "core/card.h"
 #include "core/chart_writer.h"
 #include "core/coach_session.h"
+#include "core/coach_verdict.h"
 #include "core/draw_rules.h"
 #include "ui/coach_window.h"
 
@@ -15,8 +16,10 @@ class CoachTraining;
 class Game;
 
 // Plays the coach beside a game: its window opens beside the main window; after every draw it
-// works out what each hold of the dealt hand was worth and why, and, when the player asks for
-// it, warns before a draw to a hold that is not a best one. Made only when the player asks.
+// tells what each hold of the dealt hand was worth and why, and, when the player asks for it,
+// warns before a draw to a hold that is not a best one. Each hand is judged once (a
+// CoachVerdict), for the warning and the page after the draw alike. Made only when the player
+// asks.
 class Coach : public QObject {
     Q_OBJECT
 public:
@@ -36,20 +39,27 @@ protected:
 private:
     void open();
     void place();
+    // Starts writing the chart in its own thread, unless it is written or being written.
+    void startChart();
     QMargins windowFrame() const;
     // A frame for a window of that size on the main window's screen that leaves the table, and
     // rather also `alsoInSight`, in sight.
     QRect placeBesideGame(const CoachSizes &contents, const QRect &alsoInSight = {}) const;
     void switchToCoach();
     void switchToGame();
-    bool mayDraw(const Hand &dealt, unsigned kept);
-    void handDrawn(const Hand &dealt, unsigned kept, int units);
+    // The verdict on the hand for the hold kept, the hand counted only the first time it is asked.
+    const CoachVerdict &verdict(const Hand &dealt, Hold kept, int units);
+    bool mayDraw(const Hand &dealt, Hold kept);
+    void handDrawn(const Hand &dealt, Hold kept, int units);
 
     Game &m_game;
     CoachSession m_session;
     CoachTraining *m_training = nullptr;
+    // The window belongs to the main window, which it stays above; it goes with it.
     QPointer<CoachWindow> m_window;
     std::future<WrittenChart> m_writing;
     std::optional<WrittenChart> m_chart;
+    std::optional<CoachVerdict> m_verdict;   // of the hand on the table or last drawn
+    int m_verdictUnits = 0;
     bool m_placed = false;
 };

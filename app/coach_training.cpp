@@ -105,7 +105,7 @@ void CoachTraining::showMistake(int index)
     const Hand dealt = handOf(m_shownMistakes[index]);
     const HandAnalysis analysis = analyseHand(dealt, m_game.payoff(), 1);
     m_window.showMistakeAnalysis(QStringLiteral("%1, at a stake of %2 credits:\n\n")
-                                     .arg(holdText(dealt, kKeepAll))
+                                     .arg(holdText(dealt, Hold(kKeepAll)))
                                      .arg(m_game.payoff().winFor(0, 1))
                                  + allHoldsText(dealt, analysis));
 }

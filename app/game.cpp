@@ -14,9 +14,8 @@
 Game::Game(const Platform &platform)
     : m_platform(platform),
       m_mainWindow(std::make_unique<MainWindow>(
-          MainWindow::Models{m_money, m_statistics, m_settings, m_payoff, platform.random, m_gate})),
-      m_table(*m_mainWindow->gameTab(), platform.clock, platform.random, m_settings),
-      m_round(m_table, m_payoff, m_money, m_statistics, *m_mainWindow->gameTab())
+          MainWindow::Models{m_money, m_statistics, m_settings, m_payoff, platform.random})),
+      m_round(m_payoff, m_money, m_statistics, *m_mainWindow->gameTab(), platform.clock, platform.random, m_settings)
 {
     connectWindow();
 }
@@ -39,6 +38,7 @@ void Game::connectWindow()
     connect(m_mainWindow.get(), &MainWindow::aboutChosen, this, command(Command::Kind::About));
     // Closing the window through the window system ends the program at once, saving nothing.
     connect(m_mainWindow.get(), &MainWindow::closedByWindowSystem, this, &Game::finished);
+    connect(&m_gate, &InputGate::busyChanged, tab, &GameTab::holdBlink);
 
     connect(m_mainWindow->hiScoreTab(), &HiScoreTab::resetPressed, &m_hiScores, &HiScores::ResetHiScores);
     connect(&m_hiScores, &HiScores::changed, this, &Game::FillHiScoreList);
@@ -53,19 +53,20 @@ void Game::carryOut(const Command &command)
 {
     switch (command.kind) {
     case Command::Kind::Bet:
-        m_round.PlaceBet();
+        if (m_round.PlaceBet())
+            emit handDealt();
         break;
     case Command::Kind::Deal:
         drawAndPay();
         break;
     case Command::Kind::Face:
-        m_table.toggleMark(command.value, Table::Trigger::Face);
+        m_round.toggleMark(command.value, Table::Trigger::Face);
         break;
     case Command::Kind::Cover:
-        m_table.toggleMark(command.value, Table::Trigger::Cover);
+        m_round.toggleMark(command.value, Table::Trigger::Cover);
         break;
     case Command::Kind::Digit:
-        m_table.toggleMark(command.value, Table::Trigger::Key);
+        m_round.toggleMark(command.value, Table::Trigger::Key);
         break;
     case Command::Kind::ChooseBet:
         m_payoff.ChooseBet(command.value);
@@ -84,16 +85,12 @@ void Game::carryOut(const Command &command)
 
 void Game::drawAndPay()
 {
-    if (m_table.DealPhase() != Table::DrawPending)
-        return;   // a late press after the draw: nothing was dealt, nothing to tell
+    const Hand dealt = table().cards();
+    const Hold kept = keptPositions();
     // The check may ask the player; a press held back by the gate comes here only once it is
-    // idle, so it asks only then.
-    if (m_drawCheck && !m_drawCheck(m_table.cards(), keptPositions()))
-        return;
-    const Hand dealt = m_table.cards();
-    const unsigned kept = keptPositions();
-    m_round.DrawAndPay();
-    emit handDrawn(dealt, kept, m_payoff.BetUnits());
+    // idle, so it asks only then, and only where the round would draw.
+    if (m_round.DrawAndPay([&] { return !m_drawCheck || m_drawCheck(dealt, kept); }))
+        emit handDrawn(dealt, kept, m_payoff.BetUnits());
 }
 
 QString Game::hiScoreFile() const
@@ -119,11 +116,13 @@ void Game::StartUp(std::unique_ptr<StartupWindow> startupWindow)
     FillHiScoreList();
 }
 
-unsigned Game::keptPositions()
+Hold Game::keptPositions() const
 {
-    unsigned kept = 0;
-    for (int position = 1; position <= kPositions; ++position)
-        kept |= unsigned(m_table.KeepCard(position)) << (position - 1);
+    Hold kept;
+    for (int position = 1; position <= kPositions; ++position) {
+        if (table().KeepCard(position))
+            kept = kept.keeping(position);
+    }
     return kept;
 }
 
@@ -141,7 +140,6 @@ void Game::handOver()
 void Game::NewGame()
 {
     m_round.NewGame(m_settings.startSum());
-    m_table.setCardRowTop(m_mainWindow->gameTab()->coverTop(1));
     m_keptFromHiScores = false;
     emit gameStarted();
 }

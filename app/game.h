@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/money.h"
+#include "core/hold.h"
 #include "core/payoff.h"
 #include "core/round.h"
 #include "core/table.h"
@@ -8,7 +9,8 @@
 #include "records/hiscores.h"
 #include "records/settings.h"
 #include "records/statistics.h"
-#include "ui/input_gate.h"
+#include "app/input_gate.h"
+#include "ui/key_repeat_filter.h"
 
 #include <QDir>
 #include <QObject>
@@ -55,7 +57,7 @@ public:
     MainWindow &mainWindow() const { return *m_mainWindow; }
     StartupWindow &startupWindow() const { return *m_startupWindow; }
     AboutWindow &aboutWindow();
-    Table &table() { return m_table; }
+    const Table &table() const { return m_round.table(); }
     Money &money() { return m_money; }
     Payoff &payoff() { return m_payoff; }
     Statistics &statistics() { return m_statistics; }
@@ -64,8 +66,8 @@ public:
     InputGate &gate() { return m_gate; }
 
     // Asked once "&Deal" has passed the input gate, before the draw: whether to draw now (the
-    // hand as dealt, the positions kept, bit p - 1 for position p). It may open a modal dialog.
-    using DrawCheck = std::function<bool(const Hand &dealt, unsigned kept)>;
+    // hand as dealt, the positions kept). It may open a modal dialog.
+    using DrawCheck = std::function<bool(const Hand &dealt, Hold kept)>;
     void setDrawCheck(DrawCheck check) { m_drawCheck = std::move(check); }
     // Keeps the game in play from the hi-score list at "&New" and "&Exit"; a new game ends it.
     void keepFromHiScores() { m_keptFromHiScores = true; }
@@ -77,9 +79,10 @@ public:
 signals:
     // The program is to end now.
     void finished();
-    // A round is over: the hand as dealt, the positions kept for the draw (bit p - 1 for
-    // position p) and the bet units it was played for.
-    void handDrawn(const Hand &dealt, unsigned kept, int units);
+    // A bet's hand is dealt: the round is in its draw phase.
+    void handDealt();
+    // A round is over: the hand as dealt, the positions kept for the draw and the bet units it was played for.
+    void handDrawn(const Hand &dealt, Hold kept, int units);
     // A new game has started.
     void gameStarted();
 
@@ -91,7 +94,7 @@ private:
     void FillHiScoreList();
     void handOver();
     // The positions marked to keep, bit p - 1 for position p.
-    unsigned keptPositions();
+    Hold keptPositions() const;
     void offerToHiScores();
     // Writes hi.dat, then cfg.dat, each on its own and onto what another game saved there
     // meanwhile; after a failure asks whether to try that file again or leave it unsaved.
@@ -111,11 +114,11 @@ private:
     FileKeeper m_settingsKeeper;
     Payoff m_payoff;
     Money m_money;
+    KeyRepeatFilter m_keyRepeats;
     InputGate m_gate;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<StartupWindow> m_startupWindow;
     std::unique_ptr<AboutWindow> m_aboutWindow;
-    Table m_table;
     Round m_round;
     DrawCheck m_drawCheck;
     bool m_keptFromHiScores = false;

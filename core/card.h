@@ -15,6 +15,7 @@ struct Card {
 enum Suit : int { Diamonds = 0, Hearts = 1, Clubs = 2, Spades = 3 };
 constexpr int kLowestRank = 2;
 constexpr int kAce = 14;
+constexpr int kRanks = kAce - kLowestRank + 1;   // 13
 constexpr int kPositions = 5;
 
 // The five cards on the table; index = table position - 1.

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kRanks = 13;
 constexpr int kSuits = 4;
 
 struct Enumeration {

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kRanks = 13;
 constexpr int kSuits = 4;
 constexpr int kCodeBase = kRanks + 1;   // a multiset's code: its ascending ranks as digits 1..13
 constexpr int kCodes = kCodeBase * kCodeBase * kCodeBase * kCodeBase;

@@ -39,27 +39,27 @@ int DrawRules::runsContaining(unsigned rankBits) const
 int DrawRules::rankCategory(quint64 nibbleCounts) const
 {
     if (nibblesHolding(nibbleCounts, 4))
-        return 6;
+        return categoryIndex(Category::FourOfAKind);
     const quint64 threes = nibblesHolding(nibbleCounts, 3);
     const quint64 pairs = nibblesHolding(nibbleCounts, 2);
     if (threes)
-        return pairs ? 5 : 2;
+        return categoryIndex(pairs ? Category::FullHouse : Category::ThreeOfAKind);
     if (pairs) {
         if (std::popcount(pairs) == 2)
-            return 1;
-        return (63 - std::countl_zero(pairs)) / 4 >= lowestPayingPair ? 0 : kNoCategory;
+            return categoryIndex(Category::TwoPair);
+        return (63 - std::countl_zero(pairs)) / 4 >= lowestPayingPair ? categoryIndex(Category::OnePair) : kNoCategory;
     }
     // Five single ranks in a row: their nibbles' top bits, shifted down, are 0x11111.
     const quint64 singles = nibblesHolding(nibbleCounts, 1);
     const bool run = singles && singles >> std::countr_zero(singles) == 0x11111;
-    return run || (wheelIsStraight && singles == kWheelTops) ? 3 : kNoCategory;
+    return run || (wheelIsStraight && singles == kWheelTops) ? categoryIndex(Category::Straight) : kNoCategory;
 }
 
 int DrawRules::oneSuitCategory(unsigned rankBits) const
 {
     if (rankBits == kRoyalRun)
-        return 8;
-    return runsContaining(rankBits) ? 7 : 4;
+        return categoryIndex(Category::RoyalFlush);
+    return categoryIndex(runsContaining(rankBits) ? Category::StraightFlush : Category::Flush);
 }
 
 PackedCards packCards(const Hand &hand, unsigned set)

@@ -32,6 +32,8 @@ struct DrawRules {
     int lowestPayingPair = 11;                 // a pair of this rank or higher is One Pair
     bool wheelIsStraight = false;              // A-2-3-4-5 counts as a straight (flush)
 
+    qint64 winOf(Category category) const { return wins[categoryIndex(category)]; }
+
     // The category of five cards of at least two suits, from their rank counts (rank r at bits
     // 4r..4r+3 of `nibbleCounts`); kNoCategory when they form none.
     int rankCategory(quint64 nibbleCounts) const;

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int kRanks = 13;
 constexpr int kUnseen = 47;
 
 struct Binomials {
@@ -142,10 +141,10 @@ void addFlushes(const Hand &dealt, const DrawRules &rules, std::array<HoldValue,
                 ++straights;
                 ++counts[rules.oneSuitCategory(run)];
             }
-            counts[3] -= straights;
+            counts[categoryIndex(Category::Straight)] -= straights;
             const qint64 flushes = kBinomial.c[std::popcount(available)][exchanged] - straights;
             counts[kNoCategory] -= flushes;
-            counts[4] += flushes;
+            counts[categoryIndex(Category::Flush)] += flushes;
         }
     }
 }

@@ -138,22 +138,22 @@ std::optional<HoldClass> classifyHold(const Hand &dealt, unsigned hold, const Dr
         return kindOnly(HoldKind::DrawFive);
     if (held.cards == kPositions) {
         switch (rules.category(PackedCards{nibbles, ranks, suits})) {
-        case 8: return kindOnly(HoldKind::RoyalFlush);
-        case 7: return kindOnly(HoldKind::StraightFlush);
-        case 5: return kindOnly(HoldKind::FullHouse);
-        case 4: return kindOnly(HoldKind::Flush);
-        case 3: return kindOnly(HoldKind::Straight);
+        case categoryIndex(Category::RoyalFlush): return kindOnly(HoldKind::RoyalFlush);
+        case categoryIndex(Category::StraightFlush): return kindOnly(HoldKind::StraightFlush);
+        case categoryIndex(Category::FullHouse): return kindOnly(HoldKind::FullHouse);
+        case categoryIndex(Category::Flush): return kindOnly(HoldKind::Flush);
+        case categoryIndex(Category::Straight): return kindOnly(HoldKind::Straight);
         default: return std::nullopt;
         }
     }
     if (!distinct) {
         const int category = rules.rankCategory(nibbles);   // as if the rest were nothing
         const int pairs = held.cards - std::popcount(ranks);
-        if (held.cards == 4 && category == 6)
+        if (held.cards == 4 && category == categoryIndex(Category::FourOfAKind))
             return kindOnly(HoldKind::FourOfAKind);
-        if (held.cards == 4 && category == 1)
+        if (held.cards == 4 && category == categoryIndex(Category::TwoPair))
             return kindOnly(HoldKind::TwoPair);
-        if (held.cards == 3 && category == 2)
+        if (held.cards == 3 && category == categoryIndex(Category::ThreeOfAKind))
             return kindOnly(HoldKind::ThreeOfAKind);
         if (held.cards == 2 && pairs == 1)
             return kindOnly(held.highCards ? HoldKind::HighPair : HoldKind::LowPair);

@@ -1,6 +1,7 @@
 #include "core/mistake_log.h"
 
 #include "core/chart_lines.h"
+#include "core/coach_verdict.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,7 +21,7 @@ void logHand(CoachLog &log, const Hand &dealt, unsigned kept, const HandAnalysis
              qint64 stake, QDate day)
 {
     const unsigned best = namedBestHold(dealt, analysis, chart);
-    const int line = chartLineOf(chart, dealt, best);
+    const int line = chartLineOf(chart, dealt, Hold(best));
     const bool right = analysis.isBest(kept);
     const qint64 lost = right ? 0 : stakeMicrosLost(analysis, kept, stake);
     log.countHand(line, right, lost);

@@ -6,24 +6,15 @@ void Payoff::reset()
     m_betUnits = 1;
 }
 
-int Payoff::unitsForOption(int index)
+void Payoff::ChooseBet(int option)
 {
-    if (index == 5)
-        return 10;
-    if (index == 6)
-        return 20;
-    return index;
-}
-
-void Payoff::ChooseBet(int index)
-{
-    m_betUnits = unitsForOption(index);
+    m_betUnits = unitsForOption(option);
 }
 
 qint64 Payoff::winFor(std::optional<Category> category, int units) const
 {
     if (!category)
         return 0;
-    const qint64 stake = qint64(units) * 10;
+    const qint64 stake = stakeFor(units);
     return *category == Category::OnePair ? stake : stake * PayoffFactor(*category);
 }

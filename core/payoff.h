@@ -15,12 +15,21 @@ public:
     // What a new game sets: the multipliers 2, 3, 5, 8, 35, 100, 500, 1000 and a bet of one unit.
     void reset();
 
-    // The click on bet option 1..6: units 1, 2, 3, 4, 10, 20.
-    void ChooseBet(int index);
-    static int unitsForOption(int index);
+    // The bet choices, option 1..6 in the order the Game and Payoff tabs show them: the bet units
+    // of each. A unit is a stake of 10 credits.
+    static constexpr int kBetOptions = 6;
+    static constexpr std::array<int, kBetOptions> kOptionUnits{1, 2, 3, 4, 10, 20};
+    static constexpr qint64 kUnitStake = 10;
+
+    // The click on bet option 1..6.
+    void ChooseBet(int option);
+    static int unitsForOption(int option) { return kOptionUnits[option - 1]; }
+    static qint64 stakeForOption(int option) { return stakeFor(unitsForOption(option)); }
 
     int BetUnits() const { return m_betUnits; }
-    qint64 stake() const { return qint64(m_betUnits) * 10; }
+    qint64 stake() const { return stakeFor(m_betUnits); }
+    // The credits of a stake of `units` bet units.
+    static qint64 stakeFor(int units) { return units * kUnitStake; }
     int PayoffFactor(Category category) const { return m_factor[categoryIndex(category)]; }   // not One Pair
 
     // The win of a category at a stake of `units` bet units; 0 without a category.

@@ -1,6 +1,7 @@
 #include "core/practice_deal.h"
 
 #include "core/chart_lines.h"
+#include "core/coach_verdict.h"
 #include "core/random_source.h"
 
 #include <algorithm>
@@ -147,7 +148,7 @@ std::optional<PracticeHand> dealOnLine(const StrategyChart &chart, int line, Ran
             continue;
         PracticeHand practice{dealt, analyseHand(dealt, chart.rules()), 0};
         practice.best = namedBestHold(dealt, practice.analysis, chart);
-        if (chartLineOf(chart, dealt, practice.best) == line)
+        if (chartLineOf(chart, dealt, Hold(practice.best)) == line)
             return practice;
     }
     return std::nullopt;

@@ -1,29 +1,27 @@
 #pragma once
 
-#include "records/category.h"
+#include "core/table_snapshot.h"
 
-#include <optional>
-
-// What the round flow tells the screen, in the round's own terms: the phase a round is in, the
-// cards dealt, a new game, the hand's name with its blinking. The view decides how to show it.
+// What the round tells the screen: one call for each thing that happened, each with the whole
+// table as it is now. Positions are 1..5. The view decides how to show it; pauses are the
+// round's, on its Clock, between these calls.
 class RoundView {
 public:
-    enum class Phase {
-        Bet,    // between rounds: "&Bet >>" and the bet choices enabled, "&Bet >>" has the focus
-        Draw,   // a bet's round: "&Deal" enabled and focused, "&Bet >>" and the bet choices not
-    };
-
     virtual ~RoundView() = default;
 
-    // Switches both buttons, the bet choices and the focus of the phase at once.
-    virtual void showPhase(Phase phase) = 0;
-    // The bet's cards are dealt and classified; the player may now mark them.
-    virtual void cardsDealt() = 0;
-    // A new game began, its money and cards set: the first bet choice selected, no hand name, no
-    // blinking, and the phase Bet.
-    virtual void newGameBegan() = 0;
-    // The hand label names the category, or nothing.
-    virtual void showHandName(std::optional<Category> category) = 0;
-    // Blinking the hand name: interval in milliseconds, 0 stops it.
-    virtual void setBlinkInterval(int milliseconds) = 0;
+    // A new game: the card backs, the first bet choice, no hand name, the phase Bet.
+    virtual void newGame(const TableSnapshot &table) = 0;
+    // The stake is taken and the phase is Draw; a new deck shows its backs until dealt.
+    virtual void betPlaced(const TableSnapshot &table) = 0;
+    // A card lies face up in its place; it is seen before the pause that follows.
+    virtual void dealt(int position, const TableSnapshot &table) = 0;
+    // Slow speed: the card at `position` rises from behind the frame below the row and shows its
+    // top edge; the round then pauses and dealt(position) puts it in its place.
+    virtual void rising(int position, const TableSnapshot &table) = 0;
+    // The player marked the card for exchange or took the mark back (table.faceDown tells).
+    virtual void marked(int position, const TableSnapshot &table) = 0;
+    // The bet's five cards are dealt and named; the player may now mark them.
+    virtual void handDealt(const TableSnapshot &table) = 0;
+    // The draw is dealt, named and paid; the phase is Bet again.
+    virtual void paid(const TableSnapshot &table) = 0;
 };

@@ -1,11 +1,12 @@
-# Fails when the rule libraries reach up the layers (app → ui → core → records): core/ and
-# records/ include no Qt Gui or Widgets header and nothing from ui/ or app/, and records/ nothing
-# from core/. Every offending line is listed before the check fails.
+# Fails when a layer reaches up the layers (app → ui → core → records): core/ and records/
+# include no Qt Gui or Widgets header and nothing from ui/ or app/, records/ nothing from core/,
+# and ui/ nothing from app/. Every offending line is listed before the check fails.
 set(screen_headers "#include *<(QtWidgets|QtGui|QWidget|QLabel|QPainter|QPixmap|QImage|QApplication)")
 set(core_refused "${screen_headers}|#include *\"(ui|app)/")
 set(records_refused "${screen_headers}|#include *\"(core|ui|app)/")
+set(ui_refused "#include *\"app/")
 set(offences 0)
-foreach(layer core records)
+foreach(layer core records ui)
     file(GLOB_RECURSE layer_files ${ROOT}/${layer}/*.h ${ROOT}/${layer}/*.cpp)
     foreach(f ${layer_files})
         file(STRINGS ${f} hits REGEX "${${layer}_refused}")
@@ -18,4 +19,4 @@ endforeach()
 if(offences)
     message(FATAL_ERROR "${offences} includes reach up the layers")
 endif()
-message(STATUS "core/ and records/ include no screen header and nothing from the layers above")
+message(STATUS "core/ and records/ include no screen header, and no layer anything from the layers above")

@@ -1,5 +1,7 @@
 #include "app/coach.h"
 #include "app/coach_training.h"
+#include "core/coach_verdict.h"
+#include "core/hold_analysis.h"
 #include "records/coach_file.h"
 #include "support/file_bytes.h"
 #include "support/test_game.h"
@@ -73,6 +75,8 @@ private slots:
     void practisesALinePicked();
     void strategyPageInTrueTerms();
     void toldLuckFromSkill();
+    void judgesAHandOnce_data();
+    void judgesAHandOnce();
 };
 
 void TestCoach::speaksOnlyAfterTheDraw_data()
@@ -453,6 +457,38 @@ void TestCoach::withoutTheCoachTheLogIsNeitherReadNorWritten()
     QCOMPARE(readBytes(log), QByteArray("not a log"));
     QVERIFY(!QFile::exists(log + ".bak"));
     QVERIFY(QFile::exists(test.game.settingsFile()));
+}
+
+// One verdict holds all the coach says of a hand: the best hold named, the chart's lines of the
+// holds kept and best, and what was given up in stakes; another hold kept reuses the count.
+void TestCoach::judgesAHandOnce_data()
+{
+    QTest::addColumn<QString>("dealt");
+    QTest::addColumn<unsigned>("kept");
+    QTest::addColumn<unsigned>("best");
+    QTest::addColumn<int>("keptLine");
+    QTest::addColumn<int>("bestLine");
+    QTest::addColumn<double>("gaveUpStakes");
+    QTest::newRow("kept the pair") << "TH JH QH KH KS" << 0b11000U << 0b01111U << 13 << 6 << 31.906;
+    QTest::newRow("kept four to the royal") << "TH JH QH KH KS" << 0b01111U << 0b01111U << 6 << 6 << 0.0;
+    QTest::newRow("kept nothing") << "TH JH QH KH KS" << 0U << 0b01111U << 39 << 6 << 33.54;
+}
+
+void TestCoach::judgesAHandOnce()
+{
+    QFETCH(QString, dealt);
+    QFETCH(unsigned, kept);
+    const Payoff payoff;
+    static const WrittenChart written = writeChart(gameRules(payoff, 1));
+    const Hand cards = hand(qPrintable(dealt));
+    const CoachVerdict first = judgeHand(cards, Hold(kKeepAll), 10, analyseHand(cards, payoff, 1), written.chart);
+    const CoachVerdict verdict = withKept(first, Hold(kept), written.chart);
+    QTEST(verdict.best.bits(), "best");
+    QTEST(verdict.keptLine, "keptLine");
+    QTEST(verdict.bestLine, "bestLine");
+    QFETCH(double, gaveUpStakes);
+    QVERIFY2(qAbs(verdict.gaveUpStakes() - gaveUpStakes) < 0.05, qPrintable(QString::number(verdict.gaveUpStakes())));
+    QCOMPARE(verdict.playedBest(), gaveUpStakes == 0.0);
 }
 
 QTEST_MAIN(TestCoach)

@@ -1,5 +1,6 @@
 #include "core/chart_lines.h"
 #include "core/chart_writer.h"
+#include "core/coach_verdict.h"
 #include "core/luck_split.h"
 #include "core/practice_deal.h"
 #include "core/practice_schedule.h"
@@ -63,7 +64,7 @@ private slots:
             const HandAnalysis analysis = analyseHand(practice->dealt, chart.rules());
             QVERIFY2(analysis.isBest(practice->best), qPrintable(handText(practice->dealt)));
             QCOMPARE(practice->best, namedBestHold(practice->dealt, analysis, chart));
-            QCOMPARE(chartLineOf(chart, practice->dealt, practice->best), line);
+            QCOMPARE(chartLineOf(chart, practice->dealt, Hold(practice->best)), line);
         }
     }
 
@@ -79,7 +80,7 @@ private slots:
         for (const StrategyDifference &difference : differences) {
             const HandAnalysis analysis = analyseHand(difference.dealt, here.rules());
             QVERIFY(analysis.isBest(difference.here));
-            QCOMPARE(chartLineOf(here, difference.dealt, difference.here), difference.hereLine);
+            QCOMPARE(chartLineOf(here, difference.dealt, Hold(difference.here)), difference.hereLine);
             QCOMPARE(usual.lineFor(difference.dealt).hold, difference.usual);
             QVERIFY2(!analysis.isBest(difference.usual), qPrintable(handText(difference.dealt)));
         }

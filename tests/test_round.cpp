@@ -6,6 +6,26 @@
 #include <QRadioButton>
 #include <QTimer>
 
+namespace {
+
+// Each top a control moves to.
+class MovedTops : public QObject {
+public:
+    explicit MovedTops(QWidget *control) : m_control(control) { control->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_control && event->type() == QEvent::Move)
+            tops.push_back(m_control->y());
+        return false;
+    }
+    std::vector<int> tops;
+
+private:
+    QWidget *m_control;
+};
+
+} // namespace
+
 // Rounds played through the real widgets, found by name, on a fake clock and scripted cards.
 class RoundTest : public QObject {
     Q_OBJECT
@@ -166,6 +186,34 @@ private slots:
         QVERIFY(!covered(t, 2));
         QTest::mouseClick(t.find(QStringLiteral("Image1(5)")), Qt::LeftButton);
         QVERIFY(t.game.table().KeepCard(2));
+    }
+
+    // In Slow a drawn card rises from 900 twips below the row in 28 steps of 11 (a move where
+    // the step reaches another pixel), shows its top edge for the pause, then stands in the row.
+    void slowDrawRisesEachCardFromBehindTheFrame()
+    {
+        TestGame t;
+        t.game.settings().setSlow(true);
+        t.betWith("2D 3H 4C 5S 6D");
+        QWidget *face = t.find(QStringLiteral("Image1(0)"));
+        MovedTops moved(face);
+        std::vector<int> atPause;
+        t.clock.duringWait = [&] {
+            if (atPause.empty())
+                atPause = moved.tops;
+        };
+        t.drawWith({1}, "7D");
+        std::vector<int> climb;
+        for (int step = 1; step <= 28; ++step) {
+            const int top = px(1200 + 900 - 11 * step);
+            if (climb.empty() || climb.back() != top)
+                climb.push_back(top);
+        }
+        QCOMPARE(atPause, climb);
+        QCOMPARE(climb.back(), px(1200 + 592));
+        QCOMPARE(t.clock.waits, (std::vector<double>{0.1, 0.1, 0.1, 0.1, 0.1, 1.3, 0.1}));
+        QCOMPARE(moved.tops.back(), px(1200));
+        QCOMPARE(face->y(), px(1200));
     }
 
     void inputDuringADealIsDeferredNotDropped()

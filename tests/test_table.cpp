@@ -1,5 +1,4 @@
 #include "core/table.h"
-#include "core/table_view.h"
 #include "records/settings.h"
 #include "support/card_notation.h"
 #include "support/fake_clock.h"
@@ -10,22 +9,26 @@
 
 namespace {
 
-// Remembers what the table showed; each face move is logged with its position.
-class RecordingView : public TableView {
+// Remembers what the table told, and each position's face-down state as the table shows it;
+// each rise is logged with the index of its position.
+class RecordingView : public TableEvents {
 public:
-    void showCardBack(int index) override { faces[index] = QStringLiteral("back"); }
-    void showCard(int index, Card card) override { faces[index] = cardName(card); }
-    void setCoverVisible(int index, bool visible) override { covers[index] = visible; }
-    void moveFace(int index, int top) override { faceMoves.push_back({index, top}); }
-    void moveCover(int index, int top) override { coverMoves.push_back({index, top}); }
-    void cardMarked(int, bool) override {}
-    int coverTop(int) const override { return 1200; }
+    void cardDealt(int position) override { dealt.push_back(position - 1); }
+    void cardRising(int position) override { rises.push_back(position - 1); }
+    void cardMarked(int position) override { marks.push_back(position - 1); }
 
-    std::array<QString, 5> faces;
-    std::array<bool, 5> covers{};
-    std::vector<std::pair<int, int>> faceMoves;
-    std::vector<std::pair<int, int>> coverMoves;
+    std::vector<int> dealt;
+    std::vector<int> rises;
+    std::vector<int> marks;
 };
+
+std::array<bool, 5> covers(const Table &table)
+{
+    std::array<bool, 5> faceDown{};
+    for (int p = 1; p <= 5; ++p)
+        faceDown[p - 1] = table.faceDown(p);
+    return faceDown;
+}
 
 struct Fixture {
     Fixture() { table.NewDeck(); }
@@ -72,7 +75,7 @@ private slots:
             QCOMPARE(f.table.deck().cardsLeft(), 47);
             QCOMPARE(f.table.DealPhase(), int(Table::DrawPending));
             QCOMPARE(keepFlags(f.table), (std::array<bool, 5>{true, true, true, true, true}));
-            QCOMPARE(f.view.covers, (std::array<bool, 5>{}));
+            QCOMPARE(covers(f.table), (std::array<bool, 5>{}));
         }
     }
 
@@ -119,7 +122,7 @@ private slots:
         f.table.toggleMark(1, Table::Trigger::Face);
         f.table.toggleMark(3, Table::Trigger::Face);
         f.table.DealCards();
-        QVERIFY(f.view.faceMoves.empty());
+        QVERIFY(f.view.rises.empty());
     }
 
     void slowDrawRisesEachCardFromBehindTheFrame()
@@ -127,22 +130,15 @@ private slots:
         Fixture f;
         f.settings.setSlow(true);
         f.deal("2D 3H 4C 5S 6D");
-        QVERIFY2(f.view.faceMoves.empty(), "the first deal of a round is never animated");
+        QVERIFY2(f.view.rises.empty(), "the first deal of a round is never animated");
         f.table.toggleMark(1, Table::Trigger::Key);
         f.table.toggleMark(5, Table::Trigger::Key);
         f.clock.waits.clear();
         f.random.scriptHand(hand("7D 8D 2D 2D 2D"));
         f.table.DealCards();
 
-        std::vector<std::pair<int, int>> expected;
-        for (int index : {0, 4}) {
-            for (int step = 1; step <= 28; ++step)
-                expected.push_back({index, 1200 + 900 - 11 * step});
-            expected.push_back({index, 1200});
-        }
-        QCOMPARE(f.view.faceMoves, expected);
-        QCOMPARE(expected[0].second, 1200 + 889);
-        QCOMPARE(expected[27].second, 1200 + 592);
+        // The steps of each rise are the Game tab's (test_round: slowDrawRisesEachCard).
+        QCOMPARE(f.view.rises, (std::vector<int>{0, 4}));
         QCOMPARE(f.clock.waits, (std::vector<double>{1.3, 0.1, 1.3, 0.1}));
     }
 
@@ -151,15 +147,14 @@ private slots:
         QTest::addColumn<QString>("triggers");   // F face, C cover, K key
         QTest::addColumn<bool>("kept");
         QTest::addColumn<bool>("covered");
-        QTest::addColumn<int>("faceMoves");      // a face click that takes a mark back rises in Slow
-        QTest::addColumn<int>("coverMoves");
+        QTest::addColumn<int>("rises");      // a face click that takes a mark back rises in Slow
 
-        QTest::newRow("face marks") << "F" << false << true << 0 << 1;
-        QTest::newRow("face then cover unmarks in place") << "FC" << true << false << 0 << 1;
-        QTest::newRow("face twice rises") << "FF" << true << false << 29 << 1;
-        QTest::newRow("cover marks without moving") << "C" << false << true << 0 << 0;
-        QTest::newRow("key twice never rises") << "KK" << true << false << 0 << 1;
-        QTest::newRow("key then face rises") << "KF" << true << false << 29 << 1;
+        QTest::newRow("face marks") << "F" << false << true << 0;
+        QTest::newRow("face then cover unmarks in place") << "FC" << true << false << 0;
+        QTest::newRow("face twice rises") << "FF" << true << false << 1;
+        QTest::newRow("cover marks") << "C" << false << true << 0;
+        QTest::newRow("key twice never rises") << "KK" << true << false << 0;
+        QTest::newRow("key then face rises") << "KF" << true << false << 1;
     }
 
     void toggleMark()
@@ -174,9 +169,8 @@ private slots:
                                                     : Table::Trigger::Key);
         }
         QTEST(f.table.KeepCard(2), "kept");
-        QTEST(f.view.covers[1], "covered");
-        QTEST(int(f.view.faceMoves.size()), "faceMoves");
-        QTEST(int(f.view.coverMoves.size()), "coverMoves");
+        QTEST(f.table.faceDown(2), "covered");
+        QTEST(int(f.view.rises.size()), "rises");
         for (int other : {1, 3, 4, 5})
             QVERIFY(f.table.KeepCard(other));
     }
@@ -186,12 +180,12 @@ private slots:
         Fixture f;
         f.table.toggleMark(1, Table::Trigger::Face);   // new deck: nothing dealt yet
         QVERIFY(!f.table.KeepCard(1));
-        QVERIFY(f.view.covers[0]);
+        QVERIFY(f.table.faceDown(1));
         f.deal("2D 3H 4C 5S 6D");
         f.table.DealCards();
         f.table.toggleMark(1, Table::Trigger::Key);    // round complete
         QVERIFY(f.table.KeepCard(1));
-        QVERIFY(!f.view.covers[0]);
+        QVERIFY(!f.table.faceDown(1));
     }
 };
 

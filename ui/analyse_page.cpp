@@ -26,7 +26,7 @@ int pickerIndex(Card card)
 
 QString lineText(const StrategyChart &chart, const Hand &dealt, unsigned hold)
 {
-    const int line = chartLineOf(chart, dealt, hold);
+    const int line = chartLineOf(chart, dealt, Hold(hold));
     return line ? QStringLiteral("line %1, %2").arg(line).arg(chart.lines()[line - 1].text)
                 : QStringLiteral("on no line of the chart");
 }
@@ -122,7 +122,7 @@ void AnalysePage::analyse()
     const HandAnalysis analysis = analyseHand(dealt, chart.rules());
     const unsigned charted = chart.lineFor(dealt).hold;
     m_message->setText(QStringLiteral("The chart keeps %1 — %2%3.")
-                           .arg(holdText(dealt, charted), lineText(chart, dealt, charted),
+                           .arg(holdText(dealt, Hold(charted)), lineText(chart, dealt, charted),
                                 analysis.isBest(charted) ? QStringLiteral(", a best hold")
                                                          : QStringLiteral(", but the exact count finds a better one")));
     QFont bold = m_holds->font();
@@ -131,7 +131,7 @@ void AnalysePage::analyse()
         const HoldValue &value = analysis.holds[hold];
         const Fraction worth = worthPerStake(value, chart.rules().stake);
         const QString decimal = QString::number(double(worth.numerator) / double(worth.denominator), 'f', 6);
-        const QStringList cells{holdText(dealt, hold), QString::fromStdString(worth.text()), decimal,
+        const QStringList cells{holdText(dealt, Hold(hold)), QString::fromStdString(worth.text()), decimal,
                                 lineText(chart, dealt, hold) + (hold == charted ? QStringLiteral(" (the chart's hold)") : QString())};
         // A screen reader reads the whole row on any of its cells.
         const QString spoken = QStringLiteral("Keep %1: worth %2, exactly %3 per stake; %4")

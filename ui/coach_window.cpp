@@ -1,5 +1,6 @@
 #include "ui/coach_window.h"
 
+#include "ui/coach_texts.h"
 #include "ui/picture_box.h"
 
 #include <QCheckBox>
@@ -65,7 +66,7 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_summary = readableLine(this, "CoachSummary");
     m_summary->setContentsMargins(style()->pixelMetric(QStyle::PM_LayoutLeftMargin), style()->pixelMetric(QStyle::PM_LayoutTopMargin),
                                   style()->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
-    m_summary->setText(QStringLiteral("The coach speaks after each draw."));
+    m_summary->setText(coachSpeaksLaterText());
     // Two lines at most, whatever the width, so that the compact window never outgrows its room.
     m_summary->setMaximumHeight(m_summary->contentsMargins().top() + fontMetrics().lineSpacing() * 2);
     m_summary->hide();
@@ -76,7 +77,7 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
     layout = new QVBoxLayout(body);
     auto *keys = readableLine(this, "CoachKeys");
-    keys->setText(QStringLiteral("F6 moves between the game and the coach; Esc closes the coach."));
+    keys->setText(coachKeysText());
     layout->addWidget(keys);
     // What the warning costs on a line of its own, which wraps: the coach fits narrow rooms.
     m_warn = new QCheckBox(QStringLiteral("&Warn me before the draw"), this);
@@ -94,7 +95,7 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_pages->setObjectName(QStringLiteral("CoachPages"));
     m_pages->addTab(scrolled(lastHandPage()), QStringLiteral("&Last hand"));
     m_chart = readOnlyText(this, "CoachChart", QStringLiteral("Strategy chart"));
-    m_chart->setPlainText(QStringLiteral("The chart for this table is being written…"));
+    m_chart->setPlainText(chartBeingWrittenText());
     m_pages->addTab(m_chart, QStringLiteral("&Strategy"));
     auto *mistakes = new QWidget;
     auto *mistakesLayout = new QVBoxLayout(mistakes);
@@ -126,7 +127,7 @@ QWidget *CoachWindow::lastHandPage()
     QFont bold = m_heading->font();
     bold.setBold(true);
     m_heading->setFont(bold);
-    m_heading->setText(QStringLiteral("Last hand"));
+    m_heading->setText(lastHandHeading());
     layout->addWidget(m_heading);
 
     auto *hand = new QWidget(page);
@@ -151,7 +152,7 @@ QWidget *CoachWindow::lastHandPage()
     m_playedBest = addLine(page, "CoachPlayedBest");
     m_worthKept = addLine(page, "CoachWorthKept");
     layout->addStretch();
-    m_yourHold->setText(QStringLiteral("The coach speaks after each draw."));
+    m_yourHold->setText(coachSpeaksLaterText());
     m_stale = new QGraphicsOpacityEffect(page);
     m_stale->setOpacity(0.4);
     m_stale->setEnabled(false);
@@ -166,21 +167,21 @@ QLabel *CoachWindow::addLine(QWidget *page, const char *name)
     return label;
 }
 
-void CoachWindow::showHand(const Hand &dealt, unsigned hold, unsigned best, const CoachHandTexts &texts)
+void CoachWindow::showHand(const Hand &dealt, Hold hold, Hold best, const CoachHandTexts &texts)
 {
+    m_toldAHand = true;
     m_stale->setEnabled(false);
     m_summary->setEnabled(true);
     m_summary->setText(texts.verdict + u'\n' + texts.bestHold);
     m_summary->setAccessibleName(m_summary->text());
-    m_heading->setText(QStringLiteral("Last hand: the best hold is framed"));
+    m_heading->setText(lastHandToldHeading());
     for (int i = 0; i < kPositions; ++i) {
-        const bool kept = hold & (1U << i);
-        const bool inBest = best & (1U << i);
+        const bool kept = hold.keeps(i + 1);
+        const bool inBest = best.keeps(i + 1);
         m_cards[i]->setPicture(inBest ? Picture::bestCard(dealt[i]) : Picture::card(dealt[i]));
-        const QString state = (kept ? QStringLiteral("kept") : QStringLiteral("exchanged"))
-                              + (inBest ? QStringLiteral(", in the best hold") : QString());
+        const QString state = cardStateText(kept, inBest);
         m_cards[i]->setStateDescription(state);
-        m_kept[i]->setText(kept ? QStringLiteral("kept") : QString());
+        m_kept[i]->setText(keptMarkText(kept));
         m_kept[i]->setAccessibleName(cardName(dealt[i]) + QStringLiteral(", ") + state);
     }
     m_yourHold->setText(texts.yourHold);
@@ -196,11 +197,11 @@ void CoachWindow::showHand(const Hand &dealt, unsigned hold, unsigned best, cons
 
 void CoachWindow::showNextHandDealt()
 {
-    if (m_handsPlayed->text().isEmpty())
-        return;   // nothing said yet
+    if (!m_toldAHand)
+        return;
     m_stale->setEnabled(true);
     m_summary->setEnabled(false);
-    m_heading->setText(QStringLiteral("Last hand (the hand before the one now dealt: no advice for the new cards)"));
+    m_heading->setText(lastHandStaleHeading());
     m_heading->setAccessibleName(m_heading->text());
 }
 
@@ -213,8 +214,7 @@ void CoachWindow::showMistakes(const QStringList &mistakes)
 {
     m_mistakes->clear();
     m_mistakes->addItems(mistakes);
-    m_mistakeAnalysis->setPlainText(mistakes.isEmpty() ? QStringLiteral("No mistakes yet.")
-                                                       : QStringLiteral("Choose a hand to see every hold's worth."));
+    m_mistakeAnalysis->setPlainText(mistakesHintText(!mistakes.isEmpty()));
 }
 
 void CoachWindow::showMistakeAnalysis(const QString &text)
@@ -225,7 +225,7 @@ void CoachWindow::showMistakeAnalysis(const QString &text)
 void CoachWindow::showCoached(bool coached)
 {
     // The line keeps its place either way, so that the pages below do not move.
-    m_coached->setText(coached ? QStringLiteral("This game is coached: its result will not enter the hi-score list") : QString());
+    m_coached->setText(coachedText(coached));
     m_coached->setAccessibleName(m_coached->text());
 }
 

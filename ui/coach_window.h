@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/card.h"
+#include "core/hold.h"
 #include "ui/coach_placement.h"
 
 #include <QStringList>
@@ -37,7 +38,7 @@ public:
     explicit CoachWindow(QWidget *parent = nullptr);
 
     // The last hand: its cards, the hold drawn to, the best hold (marked on its cards).
-    void showHand(const Hand &dealt, unsigned hold, unsigned best, const CoachHandTexts &texts);
+    void showHand(const Hand &dealt, Hold hold, Hold best, const CoachHandTexts &texts);
     // A new hand is on the table: the last one is greyed and headed as the hand before it.
     void showNextHandDealt();
     void showChart(const QString &text);
@@ -90,4 +91,5 @@ private:
     QListWidget *m_mistakes = nullptr;
     QPlainTextEdit *m_mistakeAnalysis = nullptr;
     QRect m_closedAt;   // where the player left it, for when it opens again
+    bool m_toldAHand = false;
 };

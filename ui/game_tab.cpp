@@ -1,15 +1,15 @@
 #include "ui/game_tab.h"
 
-#include "core/money.h"
+#include "core/payoff.h"
 #include "ui/accessible_picture.h"
-#include "ui/bus_events.h"
 #include "ui/controls.h"
 #include "ui/focus_marked_button.h"
 #include "ui/image_list.h"
-#include "ui/input_gate.h"
 #include "ui/palette.h"
 #include "ui/picture_box.h"
-#include "ui/round_narration.h"
+#include "ui/spoken_texts.h"
+#include "ui/held_focus.h"
+#include "ui/bus_events.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -23,6 +23,12 @@ namespace {
 constexpr int kCardLeft = 120;
 constexpr int kCardSpacing = 1440;
 constexpr int kCardLeftOf(int index) { return kCardLeft + kCardSpacing * index; }
+constexpr int kCardTop = 1200;
+// A rising card starts hidden behind the frame below the row and climbs in steps until its top
+// edge shows; then, after the round's pause, it takes its place in the row.
+constexpr int kRiseDepth = 900;
+constexpr int kRiseSteps = 28;
+constexpr int kRiseStep = 11;
 
 // Labels show their text from the top of the control, so a value lines up with its caption
 // whatever the two controls' heights.
@@ -42,9 +48,6 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, qreal p
     return result;
 }
 
-// The stake of each bet choice SSOption2(k), k = 1..6.
-constexpr std::array<int, 7> kChoiceStakes{0, 10, 20, 30, 40, 100, 200};
-
 QString moneyText(qint64 amount)
 {
     return QString::number(amount);
@@ -52,8 +55,8 @@ QString moneyText(qint64 amount)
 
 } // namespace
 
-GameTab::GameTab(const CardPictures &pictures, const Money &money, const InputGate &gate, QWidget *parent)
-    : QWidget(parent), m_pictures(pictures), m_money(money), m_gate(gate)
+GameTab::GameTab(const CardPictures &pictures, QWidget *parent)
+    : QWidget(parent), m_pictures(pictures)
 {
     auto *titleFirst = named(new PictureBox(this), QStringLiteral("Image8"));
     placeTwips(titleFirst, 1200, 480, 1305, 375);
@@ -86,30 +89,26 @@ GameTab::GameTab(const CardPictures &pictures, const Money &money, const InputGa
     connect(m_bet, &QPushButton::clicked, this, &GameTab::betPressed);
     connect(m_deal, &QPushButton::clicked, this, &GameTab::dealPressed);
     m_focusTarget = m_bet;
-    m_narration = std::make_unique<RoundNarration>(RoundNarration::Controls{m_faces, m_covers, m_bet, m_deal}, m_money);
 
     buildBetChoice();
 
     m_blinkTimer = named(new QTimer(this), QStringLiteral("Timer1"));
     connect(m_blinkTimer, &QTimer::timeout, this, &GameTab::blink);
-
-    connect(&m_money, &Money::changed, this, &GameTab::showMoney);
 }
-
-GameTab::~GameTab() = default;
 
 void GameTab::buildCards()
 {
     for (int i = 0; i < kPositions; ++i) {
         m_faces[i] = named(new PictureBox(this), member("Image1", i));
-        placeTwips(m_faces[i], kCardLeftOf(i), 1200, 1335, 855);
+        placeTwips(m_faces[i], kCardLeftOf(i), kCardTop, 1335, 855);
         connect(m_faces[i], &PictureBox::clicked, this, [this, i] { emit faceClicked(i + 1); });
     }
     // Created after the faces, so each cover lies above its face.
     for (int i = 0; i < kPositions; ++i) {
         m_covers[i] = named(new PictureBox(this), member("Image2", i));
-        placeTwips(m_covers[i], kCardLeftOf(i), 1200, 1395, 810);
+        placeTwips(m_covers[i], kCardLeftOf(i), kCardTop, 1395, 810);
         m_covers[i]->setPicture(m_pictures.back->picture());
+        m_covers[i]->setStateDescription(spoken::coverOf(i + 1));
         m_covers[i]->hide();
         markRepeating(m_covers[i], m_faces[i]);
         connect(m_covers[i], &PictureBox::clicked, this, [this, i] { emit coverClicked(i + 1); });
@@ -148,9 +147,9 @@ void GameTab::buildBetChoice()
         {{6600, 5760, 255, 255}, {6840, 5745, 495, 255}},
     };
     m_betGroup = new QButtonGroup(this);
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= Payoff::kBetOptions; ++k) {
         const Choice &choice = choices[k - 1];
-        const QString stake = QString::number(kChoiceStakes[k]);
+        const QString stake = QString::number(Payoff::stakeForOption(k));
         auto *button = named(new QRadioButton(this), member("SSOption2", k));
         placeTwips(button, choice.button.x(), choice.button.y(), choice.button.width(), choice.button.height());
         button->setAccessibleName(QStringLiteral("Bet %1").arg(stake));
@@ -162,84 +161,45 @@ void GameTab::buildBetChoice()
         placeTwips(caption, choice.caption.x(), choice.caption.y(), choice.caption.width(), choice.caption.height());
     }
     connect(m_betGroup, &QButtonGroup::idClicked, this, &GameTab::betChosen);
-    connect(m_betGroup, &QButtonGroup::idToggled, this, &GameTab::showChosenStake);
-    showChosenStake();
+    connect(m_betGroup, &QButtonGroup::idToggled, this, [this] { narrate(narration::Event::StakeChosen); });
 }
 
-void GameTab::showChosenStake()
+qint64 GameTab::chosenStake() const
 {
-    m_narration->stakeChosen(kChoiceStakes[qMax(m_betGroup->checkedId(), 1)]);
+    return Payoff::stakeForOption(qMax(m_betGroup->checkedId(), 1));
 }
 
-void GameTab::showCardBack(int index)
+QPushButton *GameTab::phaseButton() const
 {
-    m_faces[index]->setPicture(m_pictures.back->picture());
-    m_narration->cardShown(index, std::nullopt);
-    sendShowingState(m_covers[index]);
+    return m_shown.phase == RoundPhase::Bet ? m_bet : m_deal;
 }
 
-void GameTab::showCard(int index, Card card)
+void GameTab::draw(const TableSnapshot &table)
 {
-    m_faces[index]->showPictureNow(m_pictures.lists[card.suit]->picture(card.rank - 1));
-    m_narration->cardShown(index, card);
+    m_shown = table;
+    for (int i = 0; i < kPositions; ++i) {
+        const std::optional<Card> card = table.cards[i];
+        const Picture picture = card ? m_pictures.lists[card->suit]->picture(card->rank - 1) : m_pictures.back->picture();
+        // Set only when it changes: the picture names the face, and the narration may have named it more.
+        const bool faceChanged = m_faces[i]->picture() != picture;
+        if (faceChanged)
+            m_faces[i]->setPicture(picture);
+        const bool coverChanged = m_covers[i]->isVisibleTo(this) != table.faceDown[i];
+        m_covers[i]->setVisible(table.faceDown[i]);
+        // Whether a screen reader's review skips the cover depends on both pictures.
+        if (faceChanged || coverChanged)
+            sendShowingState(m_covers[i]);
+    }
+    m_handName->setText(table.category ? handLabel(*table.category) : QString());
+    m_balance->setText(moneyText(table.balance));
+    m_stake->setText(moneyText(table.stake));
+    m_won->setText(table.win ? moneyText(*table.win) : QString());
 }
 
-void GameTab::setCoverVisible(int index, bool visible)
-{
-    m_covers[index]->setVisible(visible);
-    m_narration->coverShown(index, visible);
-    sendShowingState(m_covers[index]);
-}
-
-void GameTab::cardMarked(int index, bool exchanged)
-{
-    m_narration->cardMarked(index, exchanged);
-}
-
-void GameTab::moveFace(int index, int top)
-{
-    m_faces[index]->move(px(kCardLeftOf(index)), px(top));
-    m_faces[index]->repaint();
-}
-
-void GameTab::moveCover(int index, int top)
-{
-    m_covers[index]->move(px(kCardLeftOf(index)), px(top));
-}
-
-int GameTab::coverTop(int index) const
-{
-    return m_covers[index]->y() * kTwipsPerPixel;
-}
-
-// The phase's button is enabled and takes the focus before the other one is disabled: a
-// focused button that is disabled would pass the focus on along the tab order, through the bet
-// options or the tab captions. A control of a hidden tab never takes the focus; the button gets
-// it when the tab is shown.
-void GameTab::showPhase(Phase phase)
-{
-    const bool betting = phase == Phase::Bet;
-    QPushButton *button = betting ? m_bet : m_deal;
-    QPushButton *other = betting ? m_deal : m_bet;
-    if (!betting)
-        m_narration->dealBegins();
-    button->setEnabled(true);
-    m_focusTarget = button;
-    if (isVisible())
-        button->setFocus();
-    other->setEnabled(false);
-    for (int k = 1; k <= 6; ++k)
-        m_betChoices[k]->setEnabled(betting);
-}
-
-void GameTab::cardsDealt()
-{
-    m_narration->cardsDealt();
-}
-
-void GameTab::newGameBegan()
+void GameTab::newGame(const TableSnapshot &table)
 {
     const bool betKeepsFocus = m_bet->isEnabled() && m_bet->hasFocus();
+    draw(table);
     m_betChoices[1]->setChecked(true);
     // Tab enters a group of choices at the one that last had the focus (Qt gives Tab to that one
     // alone); the stake chosen anew is where it must enter.
@@ -247,10 +207,105 @@ void GameTab::newGameBegan()
         const Qt::FocusPolicy policy = m_betChoices[k]->focusPolicy();
         m_betChoices[k]->setFocusPolicy(k == 1 ? Qt::FocusPolicy(policy | Qt::TabFocus) : Qt::FocusPolicy(policy & ~Qt::TabFocus));
     }
-    setBlinkInterval(0);
-    showHandName(std::nullopt);
-    showPhase(Phase::Bet);
-    m_narration->newGameBegan(betKeepsFocus);
+    showBlinking(false);
+    showPhase(RoundPhase::Bet);
+    narrate(narration::Event::NewGame);
+    // A new game between rounds leaves the focus on "&Bet >>", so nothing else would tell it.
+    if (betKeepsFocus)
+        sendDescriptionChanged(m_bet, narration::news(narration::Event::NewGame, 0, m_shown, chosenStake()));
+}
+
+void GameTab::betPlaced(const TableSnapshot &table)
+{
+    draw(table);
+    showBlinking(false);
+    // "&Deal" takes the focus now; a screen reader hears of it once the cards are dealt and
+    // reads it out with the dealt table.
+    holdFocusNews(m_deal);
+    showPhase(RoundPhase::Draw);
+}
+
+void GameTab::dealt(int position, const TableSnapshot &table)
+{
+    draw(table);
+    PictureBox *face = m_faces[position - 1];
+    face->move(px(kCardLeftOf(position - 1)), px(kCardTop));
+    // Painted at once, so that it is seen during the pause that follows.
+    face->repaint();
+    narrate(narration::Event::Dealt);
+}
+
+void GameTab::rising(int position, const TableSnapshot &table)
+{
+    draw(table);
+    PictureBox *face = m_faces[position - 1];
+    int top = kCardTop + kRiseDepth;
+    for (int step = 0; step < kRiseSteps; ++step) {
+        top -= kRiseStep;
+        face->move(px(kCardLeftOf(position - 1)), px(top));
+        face->repaint();
+    }
+    narrate(narration::Event::Rising);
+}
+
+void GameTab::marked(int position, const TableSnapshot &table)
+{
+    draw(table);
+    narrate(narration::Event::Marked);
+    if (m_deal->hasFocus())
+        sendDescriptionChanged(m_deal, narration::news(narration::Event::Marked, position, m_shown, chosenStake()));
+}
+
+void GameTab::handDealt(const TableSnapshot &table)
+{
+    draw(table);
+    showBlinking(table.handPays);
+    narrate(narration::Event::HandDealt);
+    releaseFocusNews(m_deal);
+}
+
+void GameTab::paid(const TableSnapshot &table)
+{
+    draw(table);
+    showBlinking(table.handPays);
+    // Described before "&Bet >>" takes the focus, so that it is read out with the result.
+    narrate(narration::Event::Paid);
+    showPhase(RoundPhase::Bet);
+}
+
+// The phase's button is enabled and takes the focus before the other one is disabled: a
+// focused button that is disabled would pass the focus on along the tab order, through the bet
+// options or the tab captions. A control of a hidden tab never takes the focus; the button gets
+// it when the tab is shown.
+void GameTab::showPhase(RoundPhase phase)
+{
+    const bool betting = phase == RoundPhase::Bet;
+    QPushButton *button = betting ? m_bet : m_deal;
+    QPushButton *other = betting ? m_deal : m_bet;
+    button->setEnabled(true);
+    m_focusTarget = button;
+    if (isVisible())
+        button->setFocus();
+    other->setEnabled(false);
+    for (int k = 1; k <= Payoff::kBetOptions; ++k)
+        m_betChoices[k]->setEnabled(betting);
+}
+
+void GameTab::narrate(narration::Event event)
+{
+    if (!narration::describes(event))
+        return;
+    for (int p = 1; p <= kPositions; ++p) {
+        const QString name = narration::faceName(m_shown, p);
+        // Qt tells a screen reader of every name and description set, changed or not.
+        if (!name.isEmpty() && m_faces[p - 1]->accessibleName() != name)
+            m_faces[p - 1]->setAccessibleName(name);
+        m_faces[p - 1]->setStateDescription(narration::faceState(m_shown, p));
+    }
+    // The other button is disabled and cannot have the focus; it is described when its phase comes.
+    const QString description = narration::tableDescription(m_shown, chosenStake());
+    if (phaseButton()->accessibleDescription() != description)
+        phaseButton()->setAccessibleDescription(description);
 }
 
 void GameTab::focusRoundButton()
@@ -265,16 +320,10 @@ void GameTab::showEvent(QShowEvent *event)
     focusRoundButton();
 }
 
-void GameTab::showHandName(std::optional<Category> category)
+void GameTab::showBlinking(bool blinking)
 {
-    m_handName->setText(category ? handLabel(*category) : QString());
-    m_narration->handNamed(category ? categoryName(*category) : QString());
-}
-
-void GameTab::setBlinkInterval(int milliseconds)
-{
-    if (milliseconds > 0)
-        m_blinkTimer->start(milliseconds);
+    if (blinking)
+        m_blinkTimer->start(kBlinkInterval);
     else
         m_blinkTimer->stop();
 }
@@ -282,16 +331,7 @@ void GameTab::setBlinkInterval(int milliseconds)
 void GameTab::blink()
 {
     // A tick that comes while a deal pauses is not acted upon.
-    if (m_gate.isBusy())
+    if (m_blinkHeld)
         return;
     m_handName->setVisible(!m_handName->isVisibleTo(this));
-}
-
-void GameTab::showMoney()
-{
-    m_balance->setText(moneyText(m_money.balance()));
-    m_stake->setText(moneyText(m_money.stakeShown()));
-    const auto win = m_money.winShown();
-    m_won->setText(win ? moneyText(*win) : QString());
-    m_narration->describeTable();
 }

@@ -1,27 +1,23 @@
 #pragma once
 
 #include "core/round_view.h"
-#include "core/table_view.h"
+#include "ui/round_narration.h"
 
 #include <QWidget>
 #include <array>
-#include <memory>
 
 class ImageList;
-class InputGate;
-class Money;
 class PictureBox;
 class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTimer;
-class RoundNarration;
 
 // The "Game" tab: the five cards with their covers, the stake, hand name, win and balance, the
-// bet choice and the two buttons of a round. It shows what the round tells it and reports the
-// player's clicks; it holds no rule.
-class GameTab : public QWidget, public TableView, public RoundView {
+// bet choice and the two buttons of a round. It draws the snapshot the round tells it and
+// reports the player's clicks; it holds no rule.
+class GameTab : public QWidget, public RoundView {
     Q_OBJECT
 public:
     struct CardPictures {
@@ -29,24 +25,21 @@ public:
         const PictureBox *back;                   // holds the card-back picture
     };
 
-    GameTab(const CardPictures &pictures, const Money &money, const InputGate &gate, QWidget *parent);
-    ~GameTab() override;
+    static constexpr int kBlinkInterval = 250;   // milliseconds
 
-    // TableView
-    void showCardBack(int index) override;
-    void showCard(int index, Card card) override;
-    void setCoverVisible(int index, bool visible) override;
-    void moveFace(int index, int top) override;
-    void moveCover(int index, int top) override;
-    void cardMarked(int index, bool exchanged) override;
-    int coverTop(int index) const override;
+    GameTab(const CardPictures &pictures, QWidget *parent);
 
     // RoundView
-    void showPhase(Phase phase) override;
-    void cardsDealt() override;
-    void newGameBegan() override;
-    void showHandName(std::optional<Category> category) override;
-    void setBlinkInterval(int milliseconds) override;
+    void newGame(const TableSnapshot &table) override;
+    void betPlaced(const TableSnapshot &table) override;
+    void dealt(int position, const TableSnapshot &table) override;
+    void rising(int position, const TableSnapshot &table) override;
+    void marked(int position, const TableSnapshot &table) override;
+    void handDealt(const TableSnapshot &table) override;
+    void paid(const TableSnapshot &table) override;
+
+    // While an operation runs (a deal pauses) the hand name does not blink.
+    void holdBlink(bool held) { m_blinkHeld = held; }
 
     // Gives the focus to the button of the phase, as the window is first shown.
     void focusRoundButton();
@@ -69,13 +62,18 @@ private:
     void buildCards();
     void buildFrame();
     void buildBetChoice();
-    void showMoney();
+    // Draws the whole table as the snapshot has it.
+    void draw(const TableSnapshot &table);
+    // Enables the phase's button and gives it the focus, then disables the other.
+    void showPhase(RoundPhase phase);
+    void showBlinking(bool blinking);
     void blink();
-    void showChosenStake();
+    // Describes the table on the round's button after the event and sends its news.
+    void narrate(narration::Event event);
+    qint64 chosenStake() const;
+    QPushButton *phaseButton() const;
 
     CardPictures m_pictures;
-    const Money &m_money;
-    const InputGate &m_gate;
     std::array<PictureBox *, 5> m_faces{};
     std::array<PictureBox *, 5> m_covers{};
     QLabel *m_stake = nullptr;
@@ -84,10 +82,11 @@ private:
     QLabel *m_balance = nullptr;
     QPushButton *m_bet = nullptr;
     QPushButton *m_deal = nullptr;
-    std::array<QRadioButton *, 7> m_betChoices{};   // index 1..6; 0 unused
+    std::array<QRadioButton *, 7> m_betChoices{};   // index = bet option 1..6; 0 unused
     QButtonGroup *m_betGroup = nullptr;
     QTimer *m_blinkTimer = nullptr;
+    bool m_blinkHeld = false;
 
-    std::unique_ptr<RoundNarration> m_narration;
+    TableSnapshot m_shown;                       // what the tab draws
     QPushButton *m_focusTarget = nullptr;       // the button of the phase shown
 };

@@ -13,7 +13,7 @@ int cardKeyPosition(const QKeyEvent &event);
 
 // Sees every key press of a window before the control that has the focus, and lets it go on.
 // While the focus is in a control that takes text, the digits are text and mark no card. (The
-// repeats of a held key never come this far: InputGate drops them.)
+// repeats of a held key never come this far: KeyRepeatFilter drops them.)
 class KeyPreview : public QObject {
     Q_OBJECT
 public:

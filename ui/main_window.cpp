@@ -53,7 +53,7 @@ MainWindow::MainWindow(const Models &models)
     for (int suit = 0; suit < 4; ++suit)
         cards.lists[suit] = new ImageList(suit, this);
 
-    m_game = new GameTab(cards, models.money, models.gate, m_tabs);
+    m_game = new GameTab(cards, m_tabs);
     m_tabs->addPage(m_game, QStringLiteral("Game"));
     m_tabs->addPage(new StatsTab(models.statistics, m_tabs), QStringLiteral("Stats"));
     m_hiScores = new HiScoreTab(m_tabs);

@@ -4,7 +4,6 @@
 
 class GameTab;
 class HiScoreTab;
-class InputGate;
 class Money;
 class Payoff;
 class QAction;
@@ -24,7 +23,6 @@ public:
         Settings &settings;
         const Payoff &payoff;
         RandomSource &random;
-        const InputGate &gate;
     };
 
     explicit MainWindow(const Models &models);

@@ -13,13 +13,13 @@ namespace {
 constexpr int kRowTop = 960;
 constexpr int kRowHeight = 360;
 
+// Where each bet option's button lies, in the options' order.
 struct StakeChoice {
-    int units;   // the member's index: its bet divided by 10
     int top;
     int width;
 };
-constexpr std::array<StakeChoice, 6> kChoices{{
-    {1, 840, 735}, {2, 1320, 735}, {3, 1800, 615}, {4, 2280, 735}, {10, 2760, 735}, {20, 3240, 735},
+constexpr std::array<StakeChoice, Payoff::kBetOptions> kChoices{{
+    {840, 735}, {1320, 735}, {1800, 615}, {2280, 735}, {2760, 735}, {3240, 735},
 }};
 
 // Row i shows the category of index i + 1: One Pair, which pays the stake back, has no row.
@@ -47,19 +47,22 @@ PayoffTab::PayoffTab(const Payoff &payoff, QWidget *parent) : QWidget(parent), m
         name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
-    for (const StakeChoice &choice : kChoices) {
-        auto *option = named(new QRadioButton(QString::number(choice.units * 10), this),
-                             member("SSOption1", choice.units));
+    for (int k = 1; k <= Payoff::kBetOptions; ++k) {
+        const StakeChoice &choice = kChoices[k - 1];
+        // Each button is named by its units: its stake divided by 10.
+        const int units = Payoff::unitsForOption(k);
+        auto *option = named(new QRadioButton(QString::number(Payoff::stakeForOption(k)), this),
+                             member("SSOption1", units));
         placeTwips(option, 4320, choice.top, choice.width, 495);
-        option->setChecked(choice.units == 1);
+        option->setChecked(units == 1);
         // Chosen by a click, an arrow key or a screen reader's toggle. A click on the chosen
         // one would show the same amounts again. The choice, which has the focus, tells the new
         // stake: the amounts it changes are elsewhere.
-        connect(option, &QRadioButton::toggled, this, [this, option, units = choice.units](bool chosen) {
+        connect(option, &QRadioButton::toggled, this, [this, option, units](bool chosen) {
             if (!chosen)
                 return;
             showAmounts(units);
-            sendDescriptionChanged(option, spoken::payoffStake(units * 10));
+            sendDescriptionChanged(option, spoken::payoffStake(Payoff::stakeFor(units)));
         });
     }
 
@@ -71,6 +74,6 @@ void PayoffTab::showAmounts(int units)
     for (int i = 0; i < 8; ++i) {
         m_amounts[i]->setText(QString::number(m_payoff.winFor(paidRow(i), units)));
         m_amounts[i]->setAccessibleName(
-            spoken::payoffAmount(categoryHeading(paidRow(i)), m_amounts[i]->text(), units * 10));
+            spoken::payoffAmount(categoryHeading(paidRow(i)), m_amounts[i]->text(), Payoff::stakeFor(units)));
     }
 }

@@ -2,9 +2,11 @@
 
 #include "ui/drawing.h"
 #include "ui/help_texts.h"
+#include "ui/suit_colours.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace {
 
@@ -36,30 +38,73 @@ Picture Picture::bestCard(Card card)
     return Picture(Kind::BestCardFace, card);
 }
 
+namespace {
+
+using Kind = Picture::Kind;
+
+// Each picture once: its natural size at 96 dpi, what a screen reader calls it (a fixed name, or
+// one made from the card or topic), how it is drawn into its natural size. In the order of
+// Picture::Kind.
+struct PictureEntry {
+    Kind kind;
+    QSize size;
+    const char *name;
+    QString (*nameOf)(Card card, Kind kind);
+    void (*draw)(QPainter &painter, Card card, Kind kind, QSize natural);
+};
+
+template <void (*drawn)(QPainter &)>
+void plain(QPainter &painter, Card, Kind, QSize)
+{
+    drawn(painter);
+}
+
+QString topicTitle(Card, Kind kind)
+{
+    return helpTopicTitle(kind);
+}
+
+void helpText(QPainter &painter, Card, Kind kind, QSize natural)
+{
+    drawing::helpText(painter, kind, natural);
+}
+
+const PictureEntry kPictures[] = {
+    {Kind::Empty, {0, 0}, nullptr, nullptr, [](QPainter &, Card, Kind, QSize) {}},
+    {Kind::CardFace, {93, 54}, nullptr, [](Card card, Kind) { return cardName(card); },
+     [](QPainter &painter, Card card, Kind, QSize) { drawing::cardFace(painter, card); }},
+    {Kind::BestCardFace, {93, 54}, nullptr, [](Card card, Kind) { return cardName(card) + QStringLiteral(", best hold"); },
+     [](QPainter &painter, Card card, Kind, QSize) { drawing::bestCardFace(painter, card); }},
+    {Kind::CardBack, {93, 54}, "card back", nullptr, plain<drawing::cardBack>},
+    {Kind::TitleFirst, {87, 25}, "Quintdraw title", nullptr, plain<drawing::titleFirst>},
+    {Kind::TitleRest, {178, 36}, "Quintdraw title", nullptr, plain<drawing::titleRest>},
+    {Kind::FannedHand, {128, 91}, "a fanned hand of cards", nullptr, plain<drawing::fannedHandPicture>},
+    {Kind::Stripes, {70, 23}, "warning stripes", nullptr, plain<drawing::stripes>},
+    {Kind::WindowIcon, {32, 32}, "Quintdraw icon", nullptr, plain<drawing::windowIcon>},
+    {Kind::StartupScreen, {421, 187}, "Quintdraw is starting", nullptr, plain<drawing::startupScreen>},
+    {Kind::AboutText, {314, 231}, "About Quintdraw", nullptr, plain<drawing::aboutText>},
+    {Kind::Portrait, {79, 118}, "portrait of a card dealer", nullptr, plain<drawing::portrait>},
+    {Kind::ClubEmblem, {150, 87}, "club emblem", nullptr, plain<drawing::clubEmblem>},
+    {Kind::Flag, {40, 24}, "flag", nullptr, plain<drawing::flag>},
+    {Kind::HelpStart, {292, 157}, "Quintdraw help", nullptr, plain<drawing::helpStart>},
+    {Kind::HowToPlayText, {285, 197}, nullptr, topicTitle, helpText},
+    {Kind::StatsText, {303, 127}, nullptr, topicTitle, helpText},
+    {Kind::KeyboardText, {303, 127}, nullptr, topicTitle, helpText},
+    {Kind::AuthorText, {277, 182}, nullptr, topicTitle, helpText},
+};
+
+const PictureEntry &entryOf(Kind kind)
+{
+    const PictureEntry &entry = kPictures[static_cast<int>(kind)];
+    Q_ASSERT(entry.kind == kind);
+    return entry;
+}
+
+} // namespace
+
 QSize Picture::size() const
 {
-    switch (m_kind) {
-    case Kind::Empty: return {0, 0};
-    case Kind::CardFace:
-    case Kind::BestCardFace:
-    case Kind::CardBack: return {93, 54};
-    case Kind::TitleFirst: return {87, 25};
-    case Kind::TitleRest: return {178, 36};
-    case Kind::FannedHand: return {128, 91};
-    case Kind::Stripes: return {70, 23};
-    case Kind::WindowIcon: return {32, 32};
-    case Kind::StartupScreen: return {421, 187};
-    case Kind::AboutText: return {314, 231};
-    case Kind::Portrait: return {79, 118};
-    case Kind::ClubEmblem: return {150, 87};
-    case Kind::Flag: return {40, 24};
-    case Kind::HelpStart: return {292, 157};
-    case Kind::HowToPlayText: return {285, 197};
-    case Kind::StatsText:
-    case Kind::KeyboardText: return {303, 127};
-    case Kind::AuthorText: return {277, 182};
-    }
-    return {0, 0};
+    return entryOf(m_kind).size;
 }
 
 QStringList Picture::textLines() const
@@ -69,28 +114,10 @@ QStringList Picture::textLines() const
 
 QString Picture::accessibleName() const
 {
-    switch (m_kind) {
-    case Kind::Empty: return {};
-    case Kind::CardFace: return cardName(m_card);
-    case Kind::BestCardFace: return cardName(m_card) + QStringLiteral(", best hold");
-    case Kind::CardBack: return QStringLiteral("card back");
-    case Kind::TitleFirst:
-    case Kind::TitleRest: return QStringLiteral("Quintdraw title");
-    case Kind::FannedHand: return QStringLiteral("a fanned hand of cards");
-    case Kind::Stripes: return QStringLiteral("warning stripes");
-    case Kind::WindowIcon: return QStringLiteral("Quintdraw icon");
-    case Kind::StartupScreen: return QStringLiteral("Quintdraw is starting");
-    case Kind::AboutText: return QStringLiteral("About Quintdraw");
-    case Kind::Portrait: return QStringLiteral("portrait of a card dealer");
-    case Kind::ClubEmblem: return QStringLiteral("club emblem");
-    case Kind::Flag: return QStringLiteral("flag");
-    case Kind::HelpStart: return QStringLiteral("Quintdraw help");
-    case Kind::HowToPlayText:
-    case Kind::StatsText:
-    case Kind::KeyboardText:
-    case Kind::AuthorText: return helpTopicTitle(m_kind);
-    }
-    return {};
+    const PictureEntry &entry = entryOf(m_kind);
+    if (entry.nameOf)
+        return entry.nameOf(m_card, m_kind);
+    return entry.name ? QString::fromUtf8(entry.name) : QString();
 }
 
 void Picture::paint(QPainter &painter, const QRectF &target) const
@@ -106,40 +133,33 @@ void Picture::paint(QPainter &painter, const QRectF &target) const
                            | QPainter::SmoothPixmapTransform);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::NoBrush);
-
-    switch (m_kind) {
-    case Kind::Empty: break;
-    case Kind::CardFace: drawing::cardFace(painter, m_card); break;
-    case Kind::BestCardFace: drawing::bestCardFace(painter, m_card); break;
-    case Kind::CardBack: drawing::cardBack(painter); break;
-    case Kind::TitleFirst: drawing::titleFirst(painter); break;
-    case Kind::TitleRest: drawing::titleRest(painter); break;
-    case Kind::FannedHand: drawing::fannedHandPicture(painter); break;
-    case Kind::Stripes: drawing::stripes(painter); break;
-    case Kind::WindowIcon: drawing::windowIcon(painter); break;
-    case Kind::StartupScreen: drawing::startupScreen(painter); break;
-    case Kind::AboutText: drawing::aboutText(painter); break;
-    case Kind::Portrait: drawing::portrait(painter); break;
-    case Kind::ClubEmblem: drawing::clubEmblem(painter); break;
-    case Kind::Flag: drawing::flag(painter); break;
-    case Kind::HelpStart: drawing::helpStart(painter); break;
-    case Kind::HowToPlayText:
-    case Kind::StatsText:
-    case Kind::KeyboardText:
-    case Kind::AuthorText: drawing::helpText(painter, m_kind, natural); break;
-    }
+    entryOf(m_kind).draw(painter, m_card, m_kind, natural);
     painter.restore();
+}
+
+QPixmap Picture::rendering(QSize logical, qreal devicePixelRatio) const
+{
+    if (isEmpty() || logical.isEmpty() || devicePixelRatio <= 0)
+        return {};
+    // The suits' inks are part of the key: a picture drawn in two colours is not one in four.
+    const QString key = QStringLiteral("quintdraw/%1/%2/%3/%4x%5@%6/%7")
+                            .arg(int(m_kind)).arg(m_card.rank).arg(m_card.suit)
+                            .arg(logical.width()).arg(logical.height()).arg(devicePixelRatio)
+                            .arg(int(suitColoursUsed()));
+    QPixmap cached;
+    if (QPixmapCache::find(key, &cached))
+        return cached;
+    QImage image = rendered(*this, QSize(qRound(logical.width() * devicePixelRatio),
+                                         qRound(logical.height() * devicePixelRatio)));
+    image.setDevicePixelRatio(devicePixelRatio);
+    cached = QPixmap::fromImage(std::move(image));
+    QPixmapCache::insert(key, cached);
+    return cached;
 }
 
 QPixmap Picture::pixmap(qreal devicePixelRatio) const
 {
-    const QSize natural = size();
-    if (natural.isEmpty() || devicePixelRatio <= 0)
-        return {};
-    QImage image = rendered(*this, QSize(qRound(natural.width() * devicePixelRatio),
-                                         qRound(natural.height() * devicePixelRatio)));
-    image.setDevicePixelRatio(devicePixelRatio);
-    return QPixmap::fromImage(std::move(image));
+    return rendering(size(), devicePixelRatio);
 }
 
 QIcon Picture::windowIcon()

@@ -11,8 +11,8 @@
 class QPainter;
 
 // One picture of the game, as a value: which picture, not its pixels. Every picture is drawn
-// with QPainter at the moment it is shown, so it is sharp at any device pixel ratio; copying a
-// picture from one image control to another copies this value.
+// with QPainter for the size and device pixel ratio it is shown at, so it is sharp at any ratio;
+// copying a picture from one image control to another copies this value.
 class Picture {
 public:
     enum class Kind {
@@ -57,6 +57,9 @@ public:
     void paint(QPainter &painter, const QRectF &target) const;
     // The picture rendered at its natural size for the given device pixel ratio.
     QPixmap pixmap(qreal devicePixelRatio = 1.0) const;
+    // The picture rendered to fill `logical` pixels at the device pixel ratio, made once for each
+    // picture, size and ratio and then taken from Qt's pixmap cache.
+    QPixmap rendering(QSize logical, qreal devicePixelRatio) const;
     // Window icon with the sizes a desktop asks for.
     static QIcon windowIcon();
 

@@ -12,7 +12,9 @@ void PictureBox::setPicture(const Picture &picture)
     m_picture = picture;
     if (!m_stretch && !picture.isEmpty())
         resize(picture.size());
-    setAccessibleName(picture.accessibleName());
+    // Qt tells a screen reader of every name set, changed or not.
+    if (accessibleName() != picture.accessibleName())
+        setAccessibleName(picture.accessibleName());
     update();
 }
 
@@ -24,17 +26,19 @@ void PictureBox::showPictureNow(const Picture &picture)
 
 void PictureBox::setStateDescription(const QString &description)
 {
-    setAccessibleDescription(description);
+    if (accessibleDescription() != description)
+        setAccessibleDescription(description);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
     if (m_picture.isEmpty())
         return;
+    // Drawn once for its size and the screen's pixel ratio, then copied: a card rising repaints
+    // many times.
+    const QRect target = m_stretch ? rect() : QRect(QPoint(0, 0), m_picture.size());
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF target = m_stretch ? QRectF(rect()) : QRectF(QPointF(0, 0), m_picture.size());
-    m_picture.paint(painter, target);
+    painter.drawPixmap(target.topLeft(), m_picture.rendering(target.size(), devicePixelRatioF()));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

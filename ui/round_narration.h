@@ -1,55 +1,30 @@
 #pragma once
 
-#include "core/card.h"
+#include "core/table_snapshot.h"
 
 #include <QString>
-#include <array>
-#include <optional>
 
-class Money;
-class QPushButton;
-class PictureBox;
+// What a screen reader hears of the Game tab, as pure functions of what the round told (the
+// event and its snapshot). A screen reader voices a changed description only on the control
+// with the focus, so the round's button describes the whole table ("where am I") and the news
+// of a step is sent there. The table is described only once a step leaves it at rest (a bet's
+// cards all dealt, a mark, the payout, a new game), not card by card while it is dealt: each
+// description a screen reader hears of costs it an event on the accessibility bus.
+namespace narration {
 
-// What a screen reader hears of the Game tab, built from what the tab is told: each card's
-// name and state, the whole table on both round buttons ("where am I"), and the news of a step
-// sent on the focused button. A screen reader voices a changed description only on the control
-// with the focus, so the news goes there.
-class RoundNarration {
-public:
-    struct Controls {
-        std::array<PictureBox *, kPositions> faces;
-        std::array<PictureBox *, kPositions> covers;
-        QPushButton *bet;
-        QPushButton *deal;
-    };
+enum class Event { NewGame, BetPlaced, Dealt, Rising, Marked, HandDealt, Paid, StakeChosen };
 
-    RoundNarration(const Controls &controls, const Money &money);
+// Whether after this event the table is described anew.
+bool describes(Event event);
+// The whole table on the round's button. Before the first deal of a game: a new game with its
+// balance and the stake chosen; afterwards the faces, the hand, the stake, the win and balance.
+QString tableDescription(const TableSnapshot &table, qint64 chosenStake);
+// A face's name (the card, with its mark) and its state; no name where the back shows, which
+// the picture names itself.
+QString faceName(const TableSnapshot &table, int position);
+QString faceState(const TableSnapshot &table, int position);
+// The news of the event for the focused button; empty for none. A new game between rounds
+// keeps the focus on "&Bet >>", so its news is the new game's description.
+QString news(Event event, int position, const TableSnapshot &table, qint64 chosenStake);
 
-    // What the table shows; each retells the table.
-    void cardShown(int index, std::optional<Card> card);   // empty: the card back
-    void coverShown(int index, bool covered);
-    void handNamed(const QString &name);
-    void stakeChosen(qint64 stake);
-    void describeTable();
-
-    // The steps of a round.
-    // "&Deal" takes the focus as the bet begins the deal; a screen reader hears of it once the
-    // cards are dealt and reads it out with the dealt table.
-    void dealBegins();
-    void cardsDealt();
-    void cardMarked(int index, bool exchanged);
-    // A new game between rounds leaves the focus on "&Bet >>", so nothing else would tell it:
-    // the button's description, which now tells the new game, is sent as news.
-    void newGameBegan(bool betKeptFocus);
-
-private:
-    void describeCard(int index);
-    void tell(QPushButton *button, const QString &news);
-
-    Controls m_controls;
-    const Money &m_money;
-    std::array<std::optional<Card>, kPositions> m_cards{};   // what each face shows
-    std::array<bool, kPositions> m_covered{};
-    QString m_handName;
-    qint64 m_stakeChosen = 0;
-};
+} // namespace narration

@@ -11,7 +11,7 @@ QString stakesText(qint64 micros)
 QString loggedMistakeText(const Hand &dealt, unsigned kept, unsigned best, qint64 lostMicros, QDate day)
 {
     return QStringLiteral("%1 (%2): you kept %3, best %4; gave up %5")
-        .arg(holdText(dealt, kKeepAll), day.toString(Qt::ISODate), holdText(dealt, kept), holdText(dealt, best),
+        .arg(holdText(dealt, Hold(kKeepAll)), day.toString(Qt::ISODate), holdText(dealt, Hold(kept)), holdText(dealt, Hold(best)),
              stakesText(lostMicros));
 }
 
@@ -37,11 +37,11 @@ QString practiceAnswerText(const Hand &dealt, const PracticeAnswer &answer, cons
     QStringList text;
     text.append(answer.right ? QStringLiteral("Right.") : QStringLiteral("Not the best hold."));
     text.append(QStringLiteral("Best hold: %1, worth %2 credits on average.")
-                    .arg(holdText(dealt, answer.best), creditsText(answer.bestWorth)));
+                    .arg(holdText(dealt, Hold(answer.best)), creditsText(answer.bestWorth)));
     text.append(QStringLiteral("Your hold: %1, worth %2 credits on average%3.")
-                    .arg(holdText(dealt, answer.kept), creditsText(answer.keptWorth),
+                    .arg(holdText(dealt, Hold(answer.kept)), creditsText(answer.keptWorth),
                          answer.right ? QString() : QStringLiteral(", giving up %1").arg(stakesText(answer.lostMicros))));
-    text.append(reasonText(dealt, answer.kept, analysis, chart));
+    text.append(reasonText(judgeHand(dealt, Hold(answer.kept), chart.rules().stake, analysis, chart), chart));
     return text.join(u'\n');
 }
 
@@ -87,11 +87,11 @@ QString tableDifferencesText(const DrawRules &here, const DrawRules &usual)
                                     Category::Flush, Category::FullHouse, Category::FourOfAKind,
                                     Category::StraightFlush, Category::RoyalFlush};
     QStringList differences;
-    for (int category = 0; category < kCategories; ++category) {
-        const qint64 ours = here.wins[category] / here.stake;
-        const qint64 theirs = usual.wins[category] / usual.stake;
+    for (Category category : paid) {
+        const qint64 ours = here.winOf(category) / here.stake;
+        const qint64 theirs = usual.winOf(category) / usual.stake;
         if (ours != theirs)
-            differences.append(QStringLiteral("%1 pays %2 (usually %3)").arg(categoryHeading(paid[category])).arg(ours).arg(theirs));
+            differences.append(QStringLiteral("%1 pays %2 (usually %3)").arg(categoryHeading(category)).arg(ours).arg(theirs));
     }
     QString text = QStringLiteral("Where this strategy differs from the usual one (the one written for 9/6 Jacks or "
                                   "Better): for a stake of 1, %1.")
@@ -117,11 +117,11 @@ QString strategyDifferencesText(const std::vector<StrategyDifference> &differenc
                                       : QStringLiteral("no line");
         text.append(QStringLiteral("• %1: here keep %2 (line %3, %4), worth %5 credits; the usual strategy keeps "
                                    "%6 (%7), worth %8 credits here.")
-                        .arg(holdText(dealt, kKeepAll), holdText(dealt, difference.here))
+                        .arg(holdText(dealt, Hold(kKeepAll)), holdText(dealt, Hold(difference.here)))
                         .arg(difference.hereLine)
                         .arg(here.lines()[difference.hereLine - 1].text,
                              creditsText(difference.analysis.holds[difference.here].expectedWin()),
-                             holdText(dealt, difference.usual), usualLine,
+                             holdText(dealt, Hold(difference.usual)), usualLine,
                              creditsText(difference.analysis.holds[difference.usual].expectedWin())));
     }
     return text.join(u'\n');

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # Records what a screen reader hears from the accessibility bus, one JSON line an event: focus
-# moves and changed descriptions, with the source's role, name, description, whether it has
+# moves, changed descriptions and changed names, with the source's role, name, description, whether it has
 # the focus, and the text the event carries (what a screen reader speaks of a changed
 # description). Writes READY_FILE once listening; stops on SIGTERM.
 import json
@@ -26,7 +26,8 @@ def on_event(event):
 
 
 pyatspi.Registry.registerEventListener(
-    on_event, "object:state-changed:focused", "object:property-change:accessible-description")
+    on_event, "object:state-changed:focused", "object:property-change:accessible-description",
+    "object:property-change:accessible-name")
 signal.signal(signal.SIGTERM, lambda *_: pyatspi.Registry.stop())
 open(sys.argv[2], "w").close()
 pyatspi.Registry.start()

@@ -30,11 +30,26 @@ started_at=$(wc -l <"$events")
 
 press "$main_window" space
 settle "$main_window" "$work/dealt.png"
+sleep 1
+dealt_at=$(wc -l <"$events")
 press "$main_window" 1 2
 press "$main_window" space
 settle "$main_window" "$work/drawn.png"
 sleep 1
 tail -n +"$((started_at + 1))" "$events" >"$work/round.jsonl"
+head -n "$dealt_at" "$events" | tail -n +"$((started_at + 1))" >"$work/bet.jsonl"
+
+# What one bet costs a screen reader: every changed description and every announcement is an
+# event it must take; the table is told once it is dealt, and names change only with what the
+# screen shows (five cards turned face up; the balance, stake, win and the hand's name).
+"$python" - "$work/bet.jsonl" <<'PY' || fail "one bet sent too much to the screen reader (events: $work/bet.jsonl)"
+import json, sys
+events = [json.loads(line) for line in open(sys.argv[1])]
+descriptions = sum(e["type"].endswith("accessible-description") for e in events)
+names = sum(e["type"].endswith("accessible-name") for e in events)
+print(f"one bet: {descriptions} description changes and announcements, {names} name changes")
+sys.exit(0 if descriptions <= 6 and names <= 9 else 1)
+PY
 
 "$python" - "$work/round.jsonl" <<'PY' || fail "the round did not reach the screen reader as it should (events: $work/round.jsonl)"
 import json, re, sys
