@@ -12,26 +12,10 @@ screen_geometry=1280x1024x24
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 source "$here/records.sh"
+source "$here/coach_windows.sh"
 
 # The coach's "Last hand" page at scale 1, below the lines that say whether the game is coached.
 last_hand_page=2000x400+0+110
-
-coach_shown() { [ -n "$(xdotool search --onlyvisible --name '^Coach$' 2>/dev/null)" ]; }
-coach_gone() { ! coach_shown; }
-warning_shown() { [ -n "$(xdotool search --onlyvisible --name '^Coach: before the draw$' 2>/dev/null)" ]; }
-warning_gone() { ! warning_shown; }
-
-# frame_of WINDOW: "left top right bottom" of its frame, title bar and borders included.
-frame_of() {
-    local x y w h extents
-    x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
-    y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
-    w=$(xwininfo -id "$1" | sed -n 's/.*Width: *//p')
-    h=$(xwininfo -id "$1" | sed -n 's/.*Height: *//p')
-    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    set -- $extents
-    echo "$((x - $1)) $((y - $3)) $((x + w + $2)) $((y + h + $4))"
-}
 
 # coach_on_screen: the coach's whole frame lies on the 1280x1024 screen.
 coach_on_screen() {
