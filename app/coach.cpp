@@ -1,5 +1,6 @@
 #include "app/coach.h"
 
+#include "app/coach_training.h"
 #include "app/game.h"
 #include "core/hold_analysis.h"
 #include "ui/analyse_page.h"
@@ -8,6 +9,7 @@
 #include "ui/draw_warning_dialog.h"
 #include "ui/game_tab.h"
 #include "ui/main_window.h"
+#include "ui/records_notice.h"
 #include "ui/table_in_sight.h"
 
 #include <QEvent>
@@ -32,12 +34,11 @@ Coach::Coach(Game &game) : QObject(&game), m_game(game)
     auto *toCoach = new QShortcut(QKeySequence(Qt::Key_F6), &main);
     connect(toCoach, &QShortcut::activated, this, &Coach::switchToCoach);
     connect(m_window, &CoachWindow::switchToGame, this, &Coach::switchToGame);
-    connect(m_window, &CoachWindow::mistakeChosen, this, &Coach::showMistake);
     connect(&game, &Game::handDealt, m_window, &CoachWindow::showNextHandDealt);
     connect(&game, &Game::gameStarted, this, [this] { m_window->showCoached(false); });
     connect(&game, &Game::handDrawn, this, &Coach::handDrawn);
     game.setDrawCheck([this](const Hand &dealt, Hold kept) { return mayDraw(dealt, kept); });
-    m_window->showMistakes({});
+    m_training = new CoachTraining(game, *m_window, [this]() -> const StrategyChart & { return chart().chart; });
     auto *analyse = new AnalysePage([this]() -> const StrategyChart & { return chart().chart; });
     CoachWindow::markAsPage(analyse, QStringLiteral("Analyse"));
     m_window->pages()->addTab(analyse, QStringLiteral("&Analyse"));
@@ -70,6 +71,7 @@ const WrittenChart &Coach::chart()
         startChart();
         m_chart = m_writing.get();
         m_window->showChart(chartPageText(*m_chart));
+        m_training->chartWritten(*m_chart);
     }
     return *m_chart;
 }
@@ -95,6 +97,8 @@ void Coach::open()
     startChart();
     place();
     m_window->show();
+    if (!m_training->startNotice().isEmpty())
+        showRecordsNotice(m_window, m_training->startNotice());
     // Placed again once its own frame is known, unless the player has moved it meanwhile.
     QTimer::singleShot(kCoachFramedMs, this, [this, at = m_window->pos()] {
         if (m_window && m_window->isVisible() && m_window->pos() == at)
@@ -191,14 +195,9 @@ bool Coach::askedToDraw(const Hand &dealt, Hold kept)
 void Coach::handDrawn(const Hand &dealt, Hold kept, int units)
 {
     const CoachVerdict &judged = verdict(dealt, kept, units);
-    m_session.record(dealt, judged.analysis, kept.bits());
+    m_session.record(judged.analysis, kept.bits());
     m_window->showHand(dealt, kept, judged.best, handTexts(judged, m_session, chart().chart));
-    m_window->showMistakes(mistakeLines(m_session.mistakes()));
+    m_training->handPlayed(dealt, kept.bits(), m_game.table().cards(), judged.analysis, gameRules(m_game.payoff(), units));
     // The next hand is judged anew, even where it is dealt alike.
     m_verdict.reset();
-}
-
-void Coach::showMistake(int index)
-{
-    m_window->showMistakeAnalysis(mistakeText(m_session.mistakes().at(index)));
 }

@@ -12,6 +12,7 @@
 #include <future>
 #include <optional>
 
+class CoachTraining;
 class Game;
 
 // Plays the coach beside a game: its window opens beside the main window; after every draw it
@@ -27,6 +28,7 @@ public:
 
     CoachWindow *window() const { return m_window; }
     const CoachSession &session() const { return m_session; }
+    CoachTraining &training() const { return *m_training; }
     // The strategy chart of the game's table, written in a thread of its own once the coach
     // opens; waits for it when it is not ready yet.
     const WrittenChart &chart();
@@ -51,10 +53,10 @@ private:
     // Judges the hand and, when the player asked for warnings, warns of a hold that is not a best one.
     bool askedToDraw(const Hand &dealt, Hold kept);
     void handDrawn(const Hand &dealt, Hold kept, int units);
-    void showMistake(int index);
 
     Game &m_game;
     CoachSession m_session;
+    CoachTraining *m_training = nullptr;
     // The window belongs to the main window, which it stays above; it goes with it.
     QPointer<CoachWindow> m_window;
     std::future<WrittenChart> m_writing;

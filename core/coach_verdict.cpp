@@ -1,5 +1,7 @@
 #include "core/coach_verdict.h"
 
+#include "core/chart_lines.h"
+
 #include <algorithm>
 
 int chartLineOf(const StrategyChart &chart, const Hand &dealt, Hold hold)
@@ -23,7 +25,7 @@ CoachVerdict judgeHand(const Hand &dealt, Hold kept, qint64 stake, HandAnalysis 
     verdict.stake = stake;
     verdict.analysis = std::move(analysis);
     verdict.charted = Hold(chart.lineFor(dealt).hold);
-    verdict.best = verdict.chartIsBest() ? verdict.charted : Hold(verdict.analysis.bestHolds.front());
+    verdict.best = Hold(namedBestHold(dealt, verdict.analysis, chart));
     verdict.bestLine = chartLineOf(chart, dealt, verdict.best);
     verdict.chartedLine = chartLineOf(chart, dealt, verdict.charted);
     return withKept(std::move(verdict), kept, chart);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's pictures from the real program in a private X server: the start-up window,
-# the six tabs, the About window, the coach (its last hand, strategy and Analyse pages) and
-# four-colour cards, at scale 1 (NAME.png) and 2 (NAME@2x.png), into docs/screenshots/. Builds
+# the six tabs, the About window, the coach (its last hand, strategy, practice and Analyse pages)
+# and four-colour cards, at scale 1 (NAME.png) and 2 (NAME@2x.png), into docs/screenshots/. Builds
 # nothing; needs what scripts/install-deps.sh --test installs.
 #   bash scripts/screenshots.sh [path/to/quintdraw]    (default: build/release/app/quintdraw)
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -94,6 +94,11 @@ for scale_factor in 1 2; do
     press "$main_window" F6
     press "$coach" alt+s
     capture "$coach" coach_strategy
+    # Practice: a hand dealt onto a line of the chart, answered at once (nothing kept).
+    press "$coach" alt+p
+    sleep 2
+    press "$coach" Return
+    capture "$coach" coach_practice
     # The Analyse page with a hand typed into it, the best hold on top.
     press "$coach" alt+a alt+f
     type_text "$coach" "JH JS 2C 7D 9S"

@@ -3,13 +3,15 @@
 # ended and at random moments while one runs, on a loop-mounted ext4 mounted with
 # noauto_da_alloc (so that nothing hides a missing sync) and on XFS; each time, after mounting
 # again, every file is whole: the previous version or the new one, never empty or cut, and a
-# save that had ended left the new one. hi.dat starts damaged, so its .bak is made too.
+# save that had ended left the new one. hi.dat starts damaged, so its .bak is made too. Given a
+# coach writer, the coach's log (coach.dat, damaged at first too) is saved after them each time.
 # Then the same in a folder where the player (nobody) may write the files but make no new file,
 # so that they are written in place: a cut may tear a file there, but the bytes it held are in the
 # player's state folder, whole, and the next save is not refused.
-#     power_cut.sh RECORDS_WRITER
+#     power_cut.sh RECORDS_WRITER [COACH_WRITER]
 set -euo pipefail
-writer=${1:?"usage: $0 path/to/records_writer"}
+writer=${1:?"usage: $0 path/to/records_writer [path/to/coach_writer]"}
+coach_writer=${2:-}
 
 skip() {
     echo "SKIP: $*"
@@ -34,8 +36,16 @@ trap cleanup EXIT
 for version in 0 1; do
     mkdir "$work/v$version"
     "$writer" "$work/v$version" save "$version"
+    [ -z "$coach_writer" ] || "$coach_writer" "$work/v$version" save "$version"
 done
 head -c 1000 "$work/v0/hi.dat" >"$work/damaged"
+[ -z "$coach_writer" ] || head -c 100 "$work/v0/coach.dat" >"$work/damaged_coach"
+
+# save FOLDER VERSION: the records, then the coach's log when there is a coach writer.
+save() {
+    "$writer" "$1" save "$2" 2>>"$work/writer.log"
+    [ -z "$coach_writer" ] || "$coach_writer" "$1" save "$2" 2>>"$work/writer.log"
+}
 
 is_one_of() { # FILE CANDIDATE...
     local file=$1 candidate
@@ -53,13 +63,14 @@ cycle() {
     mkdir "$folder"
     cp "$work/v$old/cfg.dat" "$folder/"
     cp "$work/damaged" "$folder/hi.dat"
+    [ -z "$coach_writer" ] || cp "$work/damaged_coach" "$folder/coach.dat"
     sync
     local ended=0
     if [ $((number % 3)) = 0 ]; then
-        "$writer" "$folder" save "$new" 2>>"$work/writer.log"
+        save "$folder" "$new"
         ended=1
     else
-        "$writer" "$folder" save "$new" 2>>"$work/writer.log" &
+        save "$folder" "$new" &
         local pid=$!
         sleep "0.00$((RANDOM % 10))"
         "$writer" "$folder" cut
@@ -78,6 +89,14 @@ cycle() {
     [ ! -e "$folder/hi.dat.bak" ] || cmp -s "$folder/hi.dat.bak" "$work/damaged" || fail "$what: hi.dat.bak is not the damaged file"
     if cmp -s "$folder/hi.dat" "$work/v$new/hi.dat"; then
         cmp -s "$folder/hi.dat.bak" "$work/damaged" || fail "$what: hi.dat was replaced but its .bak is lost"
+    fi
+    [ -n "$coach_writer" ] || return 0
+    [ "$ended" = 0 ] || cmp -s "$folder/coach.dat" "$work/v$new/coach.dat" || fail "$what: coach.dat is not the saved version"
+    is_one_of "$folder/coach.dat" "$work/damaged_coach" "$work/v$new/coach.dat" || fail "$what: coach.dat is neither version"
+    [ ! -e "$folder/coach.dat.bak" ] || cmp -s "$folder/coach.dat.bak" "$work/damaged_coach" \
+        || fail "$what: coach.dat.bak is not the damaged log"
+    if cmp -s "$folder/coach.dat" "$work/v$new/coach.dat"; then
+        cmp -s "$folder/coach.dat.bak" "$work/damaged_coach" || fail "$what: coach.dat was replaced but its .bak is lost"
     fi
 }
 

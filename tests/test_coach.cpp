@@ -1,16 +1,22 @@
 #include "app/coach.h"
+#include "app/coach_training.h"
 #include "core/coach_verdict.h"
 #include "core/hold_analysis.h"
+#include "records/coach_file.h"
+#include "support/file_bytes.h"
 #include "support/test_game.h"
 #include "ui/coach_placement.h"
 #include "ui/coach_window.h"
 #include "ui/game_tab.h"
 #include "ui/picture_box.h"
+#include "ui/practice_page.h"
 #include "ui/table_in_sight.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QTabWidget>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -66,7 +72,11 @@ private slots:
     void keepsTheTableInSight();
     void warnsBeforeADrawToAWorseHold_data();
     void warnsBeforeADrawToAWorseHold();
-    void listsTheSessionsMistakesLargestFirst();
+    void listsTheLogsMistakesLargestFirst();
+    void withoutTheCoachTheLogIsNeitherReadNorWritten();
+    void practisesALinePicked();
+    void strategyPageInTrueTerms();
+    void toldLuckFromSkill();
     void judgesAHandOnce_data();
     void judgesAHandOnce();
     void heardByEar_data();
@@ -87,6 +97,12 @@ void TestCoach::speaksOnlyAfterTheDraw_data()
                                    << "Gave up 319.06 credits on average" << "Played best: 0.0 %"
                                    << "Best: keep 10♥ J♥ Q♥ K♥ — line 6, Four to a royal flush. "
                                       "You kept K♥ K♠ — line 13, High pair (jacks or better).";
+    // A pair with a kicker is on no line: told by its worth against the line the hand matches.
+    QTest::newRow("kept a kicker") << QList<int>{2, 3} << "2C 3D"
+                                   << "Your hold: 10♥ K♥ K♠, 17.02 credits on average"
+                                   << "Gave up 322.13 credits on average" << "Played best: 0.0 %"
+                                   << "Best: keep 10♥ J♥ Q♥ K♥ — line 6, Four to a royal flush. "
+                                      "You kept 10♥ K♥ K♠ — on no line: worth 17.02 credits, 322.13 less than line 6's hold.";
     QTest::newRow("drew to the royal") << QList<int>{5} << "2C"
                                        << "Your hold: 10♥ J♥ Q♥ K♥, 339.15 credits on average"
                                        << "Best play" << "Played best: 100.0 %"
@@ -314,9 +330,14 @@ void TestCoach::warnsBeforeADrawToAWorseHold()
     QCOMPARE(test.namePrompt.offers.size(), warnOn ? 1 : 2);
 }
 
-void TestCoach::listsTheSessionsMistakesLargestFirst()
+// The Mistakes page shows the log's hands, this run's and earlier ones, the most given up in units
+// of the stake first; closing the coach saves them, and only a coached game touches the log.
+void TestCoach::listsTheLogsMistakesLargestFirst()
 {
     TestGame test;
+    const QString log = test.folder.filePath(QStringLiteral("coach.dat"));
+    writeBytes(log, "quintdraw coach log 1\nruns 1\n"
+                    "hand 2026-11-30 AH KH QH JH 3C kept - best 1234 lost 2.000000 line 6\n");
     auto *coach = new Coach(test.game);
     test.betWith("JH JS 2C 7D 9S");
     test.drawWith({1, 2, 3, 4, 5}, "2D 3D 4D 5D 6C");   // gave up the pair of jacks
@@ -325,14 +346,121 @@ void TestCoach::listsTheSessionsMistakesLargestFirst()
     test.betWith("TH JH QH KH KS");
     test.drawWith({5}, "2C");                           // best play: no mistake
     auto *list = coach->window()->findChild<QListWidget *>(QStringLiteral("CoachMistakes"));
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(list->item(0)->text(), QStringLiteral("10♥ J♥ Q♥ K♥ K♠: you kept K♥ K♠, best 10♥ J♥ Q♥ K♥; gave up 319.06 credits"));
-    QCOMPARE(list->item(1)->text(), QStringLiteral("J♥ J♠ 2♣ 7♦ 9♠: you kept nothing, best J♥ J♠; gave up 16.08 credits"));
-    list->setCurrentRow(1);
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("10♥ J♥ Q♥ K♥ K♠ (%1): you kept K♥ K♠, best 10♥ J♥ Q♥ K♥; "
+                                                   "gave up 31.906 times the stake").arg(today));
+    QCOMPARE(list->item(1)->text(), QStringLiteral("A♥ K♥ Q♥ J♥ 3♣ (2026-11-30): you kept nothing, best A♥ K♥ Q♥ J♥; "
+                                                   "gave up 2.000 times the stake"));
+    QCOMPARE(list->item(2)->text(), QStringLiteral("J♥ J♠ 2♣ 7♦ 9♠ (%1): you kept nothing, best J♥ J♠; "
+                                                   "gave up 1.608 times the stake").arg(today));
+    // Whole amounts: a line longer than the list is wide wraps instead of being cut.
+    coach->window()->pages()->setCurrentWidget(list->parentWidget());
+    QVERIFY(QTest::qWaitForWindowExposed(coach->window()));
+    for (int row = 0; row < list->count(); ++row) {
+        const int lines = list->fontMetrics().horizontalAdvance(list->item(row)->text()) / list->viewport()->width() + 1;
+        QVERIFY(list->visualItemRect(list->item(row)).height() >= lines * list->fontMetrics().lineSpacing());
+    }
+    list->setCurrentRow(2);
     const QStringList analysis = coach->window()->findChild<QPlainTextEdit *>(QStringLiteral("CoachMistakeAnalysis"))
                                      ->toPlainText().split(u'\n');
     QCOMPARE(analysis.size(), 2 + kHolds);
+    QCOMPARE(analysis.at(0), QStringLiteral("J♥ J♠ 2♣ 7♦ 9♠, at a stake of 10 credits:"));
     QCOMPARE(analysis.at(2), QStringLiteral("20.09 credits: keep J♥ J♠"));
+
+    coach->window()->close();
+    CoachLog saved;
+    QCOMPARE(LoadCoachLog(saved, log), FileCondition::AsWritten);
+    QCOMPARE(saved.data().runs, qint64(2));
+    QCOMPARE(int(saved.data().hands.size()), 3);
+}
+
+// Practice deals onto the line picked, answers at once, keeps score and moves the line in the
+// log's schedule; the game's balance and statistics stay as they were.
+void TestCoach::practisesALinePicked()
+{
+    TestGame test;
+    auto *coach = new Coach(test.game);
+    ScriptedRandom practiceRandom(5);
+    coach->training().useRandom(practiceRandom);
+    const QString balance = test.text(QStringLiteral("Label7"));
+    CoachWindow *window = coach->window();
+    auto *page = window->findChild<PracticePage *>(QStringLiteral("CoachPractice"));
+    for (int tab = 0; tab < window->pages()->count(); ++tab) {
+        if (window->pages()->widget(tab)->isAncestorOf(page))
+            window->pages()->setCurrentIndex(tab);
+    }
+    auto *lines = page->findChild<QComboBox *>(QStringLiteral("PracticeLine"));
+    const int drawFive = lines->count() - 1;
+    QVERIFY(lines->itemText(drawFive).endsWith(QStringLiteral("Draw five new cards")));
+    lines->setFocus();
+    QTest::keyClick(lines, Qt::Key_End);
+    QCOMPARE(lines->currentIndex(), drawFive);
+
+    auto *answer = page->findChild<QPlainTextEdit *>(QStringLiteral("PracticeAnswer"));
+    auto *confirm = page->findChild<QPushButton *>(QStringLiteral("PracticeConfirm"));
+    confirm->setFocus();
+    QTest::keyClick(confirm, Qt::Key_Return);   // nothing marked: draw five
+    QVERIFY2(answer->toPlainText().startsWith(QStringLiteral("Right.\nBest hold: nothing")), qPrintable(answer->toPlainText()));
+    QTest::keyClick(page, Qt::Key_Return);      // the next hand
+    QVERIFY(answer->toPlainText().isEmpty());
+    QTest::keyClick(page, Qt::Key_1);
+    QTest::keyClick(page, Qt::Key_Return);
+    QVERIFY2(answer->toPlainText().startsWith(QStringLiteral("Not the best hold.")), qPrintable(answer->toPlainText()));
+    QVERIFY(page->findChild<QLabel *>(QStringLiteral("PracticeScore"))->text().startsWith(QStringLiteral("Practice hands: 2, right: 1")));
+
+    const LineSchedule schedule = coach->training().log().data().schedule.at(drawFive);
+    QCOMPARE(schedule.streak, 0);
+    QCOMPARE(schedule.dueRun, coach->training().log().currentRun());
+    QCOMPARE(test.text(QStringLiteral("Label7")), balance);
+    QCOMPARE(coach->training().log().data().tallies.size(), size_t(0));
+}
+
+// The Strategy page tells where this table's strategy differs from the usual one by what each
+// pays and by real hands, and explains the chart's words.
+void TestCoach::strategyPageInTrueTerms()
+{
+    TestGame test;
+    auto *coach = new Coach(test.game);
+    coach->chart();
+    auto *page = coach->window()->findChild<QPlainTextEdit *>(QStringLiteral("CoachChart"));
+    QTRY_VERIFY_WITH_TIMEOUT(page->toPlainText().contains(QStringLiteral("keep different cards")), 30000);
+    const QString text = page->toPlainText();
+    QVERIFY(text.contains(QStringLiteral("Full house pays 35 (usually 9)")));
+    QVERIFY(text.contains(QStringLiteral("Straight flush pays 500 (usually 50)")));
+    QVERIFY(text.contains(QStringLiteral("Penalty card:")));
+    QVERIFY(!text.contains(QStringLiteral("broken up")));
+}
+
+// After each hand the Luck and skill page tells the result apart, beside the perfect player's
+// shadow drawing to the best hold with the same new cards, and grades the run.
+void TestCoach::toldLuckFromSkill()
+{
+    TestGame test;
+    auto *coach = new Coach(test.game);
+    test.betWith("TH JH QH KH KS");
+    test.drawWith({1, 2, 3}, "2C 3D 4S");   // the kings kept; the shadow draws 2C to the royal
+    const QStringList told = coach->window()->findChild<QPlainTextEdit *>(QStringLiteral("CoachLuck"))
+                                 ->toPlainText().split(u'\n');
+    QCOMPARE(told.at(0), QStringLiteral("Last hand: won 10.00 credits: your hold was expected to win 20.09, luck -10.09."));
+    QCOMPARE(told.at(1), QStringLiteral("The best hold was expected to win 339.15: your play gave up 319.06."));
+    QCOMPARE(told.at(2), QStringLiteral("A perfect player, drawing to the best hold with the same new cards, would have "
+                                        "won 0.00; your hold won 10.00."));
+    QCOMPARE(told.last(), QStringLiteral("Grade: hands 1, errors 1, given up 3190.56 stakes per 100 hands, best play's "
+                                         "return reached 5.9 %."));
+}
+
+void TestCoach::withoutTheCoachTheLogIsNeitherReadNorWritten()
+{
+    TestGame test;
+    const QString log = test.folder.filePath(QStringLiteral("coach.dat"));
+    writeBytes(log, "not a log");
+    test.betWith("JH JS 2C 7D 9S");
+    test.drawWith({1, 2, 3, 4, 5}, "2D 3D 4D 5D 6C");
+    test.game.exitCommand();
+    QCOMPARE(readBytes(log), QByteArray("not a log"));
+    QVERIFY(!QFile::exists(log + ".bak"));
+    QVERIFY(QFile::exists(test.game.settingsFile()));
 }
 
 // What a screen reader hears of a coached hand: the verdict once, after the table, on the game's
@@ -366,8 +494,9 @@ void TestCoach::heardByEar_data()
                                 << false;
     QTest::newRow("the one mistake") << pair << "2C 3D 4S" << "CoachMistakes" << name
                                      << "you kept King of hearts King of spades, best 10 of hearts Jack of hearts Queen of "
-                                        "hearts King of hearts; gave up 319.06 credits"
+                                        "hearts King of hearts; gave up 31.906 times the stake"
                                      << true;
+    QTest::newRow("a training page's line") << royal << "2C" << "PracticeScore" << name << "" << true;
     QTest::newRow("a page is a named panel") << royal << "2C" << "CoachMistakesPage" << name << "Mistakes" << false;
 }
 
@@ -407,15 +536,16 @@ void TestCoach::heardByEar()
     // Tab from the coach's first control reaches it: the Last hand page is shown first.
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
-    if (widget == window->findChild<QListWidget *>(QStringLiteral("CoachMistakes")))
-        window->pages()->setCurrentIndex(2);
+    for (int page = 0; page < window->pages()->count(); ++page) {
+        if (window->pages()->widget(page)->isAncestorOf(widget))
+            window->pages()->setCurrentIndex(page);
+    }
     window->findChild<QWidget *>(QStringLiteral("CoachKeys"))->setFocus();
     for (int press = 0; press < 40 && QApplication::focusWidget() != widget; ++press)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), widget);
 }
 
-QTEST_MAIN(TestCoach)
 // One verdict holds all the coach says of a hand: the best hold named, the chart's lines of the
 // holds kept and best, and what was given up in stakes; another hold kept reuses the count.
 void TestCoach::judgesAHandOnce_data()
@@ -448,4 +578,5 @@ void TestCoach::judgesAHandOnce()
     QCOMPARE(verdict.playedBest(), gaveUpStakes == 0.0);
 }
 
+QTEST_MAIN(TestCoach)
 #include "test_coach.moc"

@@ -1,8 +1,11 @@
 #include "ui/coach_texts.h"
 
+#include "ui/training_texts.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 QString cardText(Card card)
@@ -63,13 +66,21 @@ QString percentText(double value)
     return QString::number(value, 'f', 1) + QStringLiteral(" %");
 }
 
-QString lineText(const StrategyChart &chart, int line)
+// A hold on no line is told by its worth against the hold of the line the hand matches.
+QString lineText(const CoachVerdict &verdict, const StrategyChart &chart, Hold hold, int line)
 {
-    return line ? QStringLiteral("line %1, %2").arg(line).arg(chart.lines()[line - 1].text)
-                : QStringLiteral("on no line of the chart");
+    if (line)
+        return QStringLiteral("line %1, %2").arg(line).arg(chart.lines()[line - 1].text);
+    const double worth = verdict.analysis.holds[hold.bits()].expectedWin();
+    const double difference = worth - verdict.analysis.holds[verdict.charted.bits()].expectedWin();
+    return QStringLiteral("on no line: worth %1 credits, %2 %3 than line %4's hold")
+        .arg(creditsText(worth), creditsText(std::abs(difference)),
+             difference < 0 ? QStringLiteral("less") : QStringLiteral("more"))
+        .arg(verdict.chartedLine);
 }
 
-// Every hold of a hand with its worth, best first.
+} // namespace
+
 QString allHoldsText(const Hand &dealt, const HandAnalysis &analysis)
 {
     std::array<unsigned, kHolds> order;
@@ -84,18 +95,16 @@ QString allHoldsText(const Hand &dealt, const HandAnalysis &analysis)
     return text.join(u'\n');
 }
 
-} // namespace
-
 QString reasonText(const CoachVerdict &verdict, const StrategyChart &chart)
 {
     const Hand &dealt = verdict.dealt;
-    QString text = QStringLiteral("Best: keep %1 — %2.").arg(holdText(dealt, verdict.best), lineText(chart, verdict.bestLine));
+    QString text = QStringLiteral("Best: keep %1 — %2.").arg(holdText(dealt, verdict.best), lineText(verdict, chart, verdict.best, verdict.bestLine));
     if (verdict.kept != verdict.best)
-        text += QStringLiteral(" You kept %1 — %2.").arg(holdText(dealt, verdict.kept), lineText(chart, verdict.keptLine));
+        text += QStringLiteral(" You kept %1 — %2.").arg(holdText(dealt, verdict.kept), lineText(verdict, chart, verdict.kept, verdict.keptLine));
     if (!verdict.chartIsBest()) {
         text += QStringLiteral(" The chart says keep %1 (%2), but the exact count decides: "
                                "the best hold is worth %3 credits more.")
-                    .arg(holdText(dealt, verdict.charted), lineText(chart, verdict.chartedLine),
+                    .arg(holdText(dealt, verdict.charted), lineText(verdict, chart, verdict.charted, verdict.chartedLine),
                          creditsText(verdict.analysis.gaveUp(verdict.charted.bits())));
     }
     return text;
@@ -116,9 +125,12 @@ CoachHandTexts handTexts(const CoachVerdict &verdict, const CoachSession &sessio
     CoachHandTexts texts;
     texts.yourHold = QStringLiteral("Your hold: %1, %2 credits on average")
                          .arg(holdText(dealt, verdict.kept), creditsText(analysis.holds[verdict.kept.bits()].expectedWin()));
-    QStringList bests;
-    for (unsigned top : analysis.bestHolds)
-        bests.append(holdText(dealt, Hold(top)));
+    // The best hold every page names comes first.
+    QStringList bests{holdText(dealt, verdict.best)};
+    for (unsigned top : analysis.bestHolds) {
+        if (Hold(top) != verdict.best)
+            bests.append(holdText(dealt, Hold(top)));
+    }
     texts.bestHold = QStringLiteral("Best hold: %1, %2 credits on average")
                          .arg(bests.join(QStringLiteral(" or ")), creditsText(analysis.best().expectedWin()));
     texts.verdict = verdict.playedBest() ? QStringLiteral("Best play")
@@ -155,31 +167,14 @@ QString coachedText(bool coached)
     return coached ? QStringLiteral("This game is coached: its result will not enter the hi-score list") : QString();
 }
 
-QStringList mistakeLines(const std::vector<CoachMistake> &mistakes)
-{
-    QStringList lines;
-    for (const CoachMistake &mistake : mistakes) {
-        lines.append(QStringLiteral("%1: you kept %2, best %3; gave up %4 credits")
-                         .arg(holdText(mistake.dealt, Hold(kKeepAll)), holdText(mistake.dealt, Hold(mistake.hold)),
-                              holdText(mistake.dealt, Hold(mistake.analysis.bestHolds.front())),
-                              creditsText(mistake.gaveUp())));
-    }
-    return lines;
-}
-
 QString mistakesHintText(bool any)
 {
     return any ? QStringLiteral("Choose a hand to see every hold's worth.") : QStringLiteral("No mistakes yet.");
 }
 
-QString mistakeText(const CoachMistake &mistake)
-{
-    return holdText(mistake.dealt, Hold(kKeepAll)) + QStringLiteral("\n\n") + allHoldsText(mistake.dealt, mistake.analysis);
-}
-
 QString chartBeingWrittenText() { return QStringLiteral("The chart for this table is being written…"); }
 
-QString chartPageText(const WrittenChart &written)
+QString chartPageText(const WrittenChart &written, const QString &examples)
 {
     const DrawRules &rules = written.chart.rules();
     QStringList text;
@@ -188,15 +183,14 @@ QString chartPageText(const WrittenChart &written)
                     .arg(QString::number(written.chartReturn.percent(), 'f', 3),
                          QString::number(written.bestReturn.percent(), 'f', 3),
                          QString::number(written.costPercent(), 'f', 3)));
-    text.append(QStringLiteral("It differs from the usual strategy for common tables because a full house pays %1 "
-                               "and four of a kind %2 for one: a pair keeps the chance of both, so pairs are worth "
-                               "much more than there, and a full house is kept rather than broken up for four to a "
-                               "royal flush.")
-                    .arg(rules.winOf(Category::FullHouse) / rules.stake)
-                    .arg(rules.winOf(Category::FourOfAKind) / rules.stake));
+    text.append(tableDifferencesText(rules, usualRules()));
+    if (!examples.isEmpty())
+        text.append(QStringLiteral("\n") + examples);
     text.append(QString());
     const std::vector<ChartLine> &lines = written.chart.lines();
     for (size_t line = 0; line < lines.size(); ++line)
         text.append(QStringLiteral("%1. %2").arg(line + 1).arg(lines[line].text));
+    text.append(QString());
+    text.append(glossaryText(rules));
     return text.join(u'\n');
 }

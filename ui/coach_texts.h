@@ -40,14 +40,13 @@ QString coachSpeaksLaterText();
 QString coachKeysText();
 // The line that says the game is coached, or nothing.
 QString coachedText(bool coached);
-// The session's mistakes, one line each, and what the page says without a choice.
-QStringList mistakeLines(const std::vector<CoachMistake> &mistakes);
+// What the Mistakes page says without a choice.
 QString mistakesHintText(bool any);
-// A mistake chosen: the hand, then every hold with its worth.
-QString mistakeText(const CoachMistake &mistake);
+// Every hold of a hand with its worth, best first.
+QString allHoldsText(const Hand &dealt, const HandAnalysis &analysis);
 
-// The strategy page: the chart's lines, its exact return and cost, and why it differs from the
-// usual strategy of common tables.
-QString chartPageText(const WrittenChart &written);
+// The strategy page: the chart's lines, its exact return and cost, where it differs from the
+// usual strategy (with `examples` of it where given), and the chart's terms.
+QString chartPageText(const WrittenChart &written, const QString &examples = {});
 // The strategy page until the chart is written.
 QString chartBeingWrittenText();

@@ -124,6 +124,7 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_mistakes = new QListWidget(mistakes);
     m_mistakes->setObjectName(QStringLiteral("CoachMistakes"));
     m_mistakes->setAccessibleName(QStringLiteral("Hands that gave up expected win, largest first"));
+    m_mistakes->setWordWrap(true);   // every amount whole, however long the line
     m_mistakeAnalysis = readOnlyText(mistakes, "CoachMistakeAnalysis", QStringLiteral("Every hold of the chosen hand, best first"));
     mistakesLayout->addWidget(m_mistakes);
     mistakesLayout->addWidget(m_mistakeAnalysis);
@@ -262,6 +263,14 @@ bool CoachWindow::warnsBeforeDraw() const
     return m_warn->isChecked();
 }
 
+void CoachWindow::addPage(QWidget *page, const QString &title)
+{
+    // Scrolling inside, so that no page makes the coach wider or taller than the room it is given.
+    QScrollArea *area = scrolled(page);
+    markAsPage(area, QString(title).remove(u'&'));
+    m_pages->addTab(area, title);
+}
+
 CoachSizes CoachWindow::layoutSizes() const
 {
     const QWidget *body = m_body->widget();
@@ -337,6 +346,7 @@ void CoachWindow::closeEvent(QCloseEvent *event)
 {
     m_closedAt = frameGeometry();
     QWidget::closeEvent(event);
+    emit closed();
 }
 
 void CoachWindow::showEvent(QShowEvent *event)

@@ -59,10 +59,14 @@ public:
     QTabWidget *pages() const { return m_pages; }
     // Names a page for a screen reader, which reads the name as the focus enters the page.
     static void markAsPage(QWidget *page, const QString &name);
+    // A page of the coach's training, after the others, scrolled inside.
+    void addPage(QWidget *page, const QString &title);
 
 signals:
     void switchToGame();
     void mistakeChosen(int index);
+    // The player closed the window (Esc, Alt+F4, the window system).
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

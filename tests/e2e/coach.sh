@@ -3,7 +3,8 @@
 # and wholly on the screen, without taking the keys from it; F6 moves between the two, Alt+F4 in
 # the coach closes the coach only. With "Warn me before the draw" on, a draw to a hold that is
 # not a best one (Alt+D or Space) waits for the warning's "Draw anyway". The hand told is greyed
-# once the next one is dealt. At scale 2 on a 1280x1024 screen the coach still lies on the screen.
+# once the next one is dealt. Practice answers by keys; closing the coach writes its log, coach.dat.
+# At scale 2 on a 1280x1024 screen the coach still lies on the screen.
 test_name=coach
 startup_ms=500   # the start-up window is not what this test looks at
 game_args=(--coach)
@@ -11,26 +12,10 @@ screen_geometry=1280x1024x24
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 source "$here/records.sh"
+source "$here/coach_windows.sh"
 
 # The coach's "Last hand" page at scale 1, below the lines that say whether the game is coached.
 last_hand_page=2000x400+0+110
-
-coach_shown() { [ -n "$(xdotool search --onlyvisible --name '^Coach$' 2>/dev/null)" ]; }
-coach_gone() { ! coach_shown; }
-warning_shown() { [ -n "$(xdotool search --onlyvisible --name '^Coach: before the draw$' 2>/dev/null)" ]; }
-warning_gone() { ! warning_shown; }
-
-# frame_of WINDOW: "left top right bottom" of its frame, title bar and borders included.
-frame_of() {
-    local x y w h extents
-    x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
-    y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
-    w=$(xwininfo -id "$1" | sed -n 's/.*Width: *//p')
-    h=$(xwininfo -id "$1" | sed -n 's/.*Height: *//p')
-    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    set -- $extents
-    echo "$((x - $1)) $((y - $3)) $((x + w + $2)) $((y + h + $4))"
-}
 
 # coach_on_screen: the coach's whole frame lies on the 1280x1024 screen.
 coach_on_screen() {
@@ -109,14 +94,28 @@ press "$main_window" space
 settle "$main_window" "$work/dealt.png"
 looks_unlike "$coach_window" "$work/coach_told.png" || fail "the coach kept showing the last hand as it was"
 
-# Alt+F4 in the coach closes the coach only.
+# Practice by keys: the Practice page's first hand, answered with Return (nothing marked).
+[ ! -e "$run_dir/coach.dat" ] || fail "coach.dat was written before the coach closed or the game saved"
 press "$main_window" F6
 wait_for 10 "the coach to get the focus" is_active "$coach_window"
+press "$coach_window" alt+p
+sleep 2
+press "$coach_window" Return
+
+# Alt+F4 in the coach closes the coach only, and saves its log: the hand drawn to five new cards
+# against the warning was a mistake, and the practice answer moved a line in the schedule.
 press "$coach_window" alt+F4
 wait_for 10 "the coach to close" coach_gone
 sleep 1
 game_alive || fail "Alt+F4 in the coach ended the game"
 main_window_shown || fail "Alt+F4 in the coach closed the main window"
+wait_for 10 "coach.dat" test -s "$run_dir/coach.dat"
+[ "$(head -n 1 "$run_dir/coach.dat")" = "quintdraw coach log 1" ] || fail "coach.dat does not begin with its version line"
+grep -q '^runs 1$' "$run_dir/coach.dat" || fail "coach.dat does not count this run"
+grep -Eq '^hand [0-9-]{10} .* kept - best [1-5]+ lost [0-9]+\.[0-9]{6} line [0-9]+$' "$run_dir/coach.dat" \
+    || fail "coach.dat lacks the hand drawn to five new cards"
+grep -Eq '^practice [0-9]+ streak [0-9]+ rests 0 due [0-9]+$' "$run_dir/coach.dat" \
+    || fail "coach.dat lacks the practice answer"
 
 press "$main_window" alt+F4
 wait_for_game_end

@@ -17,6 +17,7 @@ case $scale_factor in
 esac
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
+source "$here/coach_windows.sh"
 
 screen_width=${screen_geometry%%x*}
 screen_height=${screen_geometry#*x}
@@ -31,23 +32,6 @@ in_sight=(
     "&Bet >>" 240 352 113 41
     "the stakes" 376 341 113 60
 )
-
-coach_shown() { [ -n "$(xdotool search --onlyvisible --name '^Coach$' 2>/dev/null)" ]; }
-warning_shown() { [ -n "$(xdotool search --onlyvisible --name '^Coach: before the draw$' 2>/dev/null)" ]; }
-warning_gone() { ! warning_shown; }
-
-# frame_of WINDOW: "left top right bottom" of its frame, title bar and borders included; right
-# and bottom are the first pixels past it.
-frame_of() {
-    local x y w h extents
-    x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
-    y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
-    w=$(xwininfo -id "$1" | sed -n 's/.*Width: *//p')
-    h=$(xwininfo -id "$1" | sed -n 's/.*Height: *//p')
-    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    set -- $extents
-    echo "$((x - $1)) $((y - $3)) $((x + w + $2)) $((y + h + $4))"
-}
 
 # leaves_in_sight NAME WINDOW: the window's frame covers none of the controls, and lies on the
 # screen.

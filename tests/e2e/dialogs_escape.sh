@@ -9,6 +9,7 @@ game_args=(--coach)
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 source "$here/records.sh"
+source "$here/coach_windows.sh"
 
 dialog_shown() { [ -n "$(windows_of_type DIALOG "$1")" ]; }
 dialog_gone() { ! dialog_shown "$1"; }
@@ -39,7 +40,6 @@ mkdir "$run_dir/cfg.dat"
 start_game
 wait_for_main_window
 # The coach comes up beside the main window, a moment after it under load.
-coach_shown() { [ -n "$(xdotool search --onlyvisible --name '^Coach$' 2>/dev/null)" ]; }
 wait_for 20 "the window \"Coach\"" coach_shown
 coach_window=$(xdotool search --onlyvisible --name '^Coach$' | head -n 1)
 
