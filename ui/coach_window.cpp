@@ -268,6 +268,11 @@ void CoachWindow::addPage(QWidget *page, const QString &title)
     // Scrolling inside, so that no page makes the coach wider or taller than the room it is given.
     QScrollArea *area = scrolled(page);
     markAsPage(area, QString(title).remove(u'&'));
+    QList<QPlainTextEdit *> texts = page->findChildren<QPlainTextEdit *>();
+    if (auto *text = qobject_cast<QPlainTextEdit *>(page))
+        texts.append(text);
+    for (QPlainTextEdit *text : std::as_const(texts))
+        text->installEventFilter(this);   // Ctrl+End tells the last line
     m_pages->addTab(area, title);
 }
 
