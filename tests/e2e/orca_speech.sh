@@ -278,6 +278,9 @@ if any("layered pane" in line for line in on_coach):
     problems.append("\"layered pane\" was said on the coach")
 if not any("Mistakes" in line for line in on_coach):
     problems.append("Alt+M did not tell the Mistakes page")
+# A hand not played best is the list's one entry, read as Tab or the page's key enters the list.
+if told and "Best play." not in told[0] and not any(": you kept " in line for line in on_coach):
+    problems.append("the Mistakes list's one entry was not read")
 # After Ctrl+End (its Control said as a key, ending in a space), the last line and, on Up, the
 # one before it; not "blank".
 after_end = on_coach[on_coach.index("left control ") + 1:] if "left control " in on_coach else []
