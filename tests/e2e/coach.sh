@@ -50,12 +50,7 @@ wait_for 10 "the coach to get the focus" is_active "$coach_window"
 press "$coach_window" F6
 wait_for 10 "the game to get the focus back" is_active "$main_window"
 
-# The warning on (its access key in the coach), then back to the game.
-press "$main_window" F6
-wait_for 10 "the coach to get the focus" is_active "$coach_window"
-press "$coach_window" alt+w
-press "$coach_window" F6
-wait_for 10 "the game to get the focus back" is_active "$main_window"
+turn_warning_on
 
 # Exchanging all five cards is seldom the best hold; a hand where it is draws without a word,
 # and the next one is tried.

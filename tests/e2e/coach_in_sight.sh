@@ -80,12 +80,7 @@ sleep 1   # placed again once its frame is known
 is_active "$main_window" || fail "the coach took the focus from the main window"
 leaves_in_sight "the coach" "$coach_window"
 
-# The warning on (its access key in the coach), then back to the game, which has the keys.
-press "$main_window" F6
-wait_for 10 "the coach to get the focus" is_active "$coach_window"
-press "$coach_window" alt+w
-press "$coach_window" F6
-wait_for 10 "the game to get the focus back" is_active "$main_window"
+turn_warning_on
 
 # Exchanging all five cards is seldom the best hold; a hand where it is draws without a word,
 # and the next one is tried.

@@ -18,3 +18,13 @@ frame_of() {
     set -- $extents
     echo "$((x - $1)) $((y - $3)) $((x + w + $2)) $((y + h + $4))"
 }
+
+# turn_warning_on: ticks "Warn me before the draw" by its access key in the coach, then gives the
+# keys back to the game.
+turn_warning_on() {
+    press "$main_window" F6
+    wait_for 10 "the coach to get the focus" is_active "$coach_window"
+    press "$coach_window" alt+w
+    press "$coach_window" F6
+    wait_for 10 "the game to get the focus back" is_active "$main_window"
+}

@@ -43,12 +43,9 @@ wait_for_main_window
 wait_for 20 "the window \"Coach\"" coach_shown
 coach_window=$(xdotool search --onlyvisible --name '^Coach$' | head -n 1)
 
-# The warning on (its access key in the coach). Exchanging all five cards is seldom the best
-# hold; a hand where it is draws without a word, and the next one is tried.
-press "$main_window" F6
-wait_for 10 "the coach to get the focus" is_active "$coach_window"
-press "$coach_window" alt+w F6
-wait_for 10 "the game to get the focus back" is_active "$main_window"
+turn_warning_on
+# Exchanging all five cards is seldom the best hold; a hand where it is draws without a word,
+# and the next one is tried.
 warning='^Coach: before the draw$'
 for try in 1 2 3 4 5 6; do
     press "$main_window" space

@@ -142,7 +142,14 @@ press "$main_window" KP_Up
 for _ in 1 2 3 4 5 6 7 8 9 10; do press "$main_window" KP_Home; sleep 0.3; done
 reviewed_at=$(wc -l <"$speech")
 for _ in 1 2 3 4 5 6 7 8 9; do press "$main_window" KP_Page_Up; sleep 0.5; done
-sleep 1
+# Orca speaks behind the keys under load: the review is read once it has said nothing new for 2 s.
+reviewed_lines() { tail -n +"$((reviewed_at + 1))" "$speech" | grep -c 'SPEECH OUTPUT' || true; }
+heard=-1
+for _ in $(seq 30); do
+    [ "$heard" -gt 0 ] && [ "$(reviewed_lines)" = "$heard" ] && break
+    heard=$(reviewed_lines)
+    sleep 2
+done
 tail -n +"$((reviewed_at + 1))" "$speech" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?\[\?{.*/\1/p" >"$work/reviewed.txt"
 # A line of speech in the log: SPEECH OUTPUT: 'text'{voice} or, for a key, 'key ' {voice}.
 tail -n +"$((started_at + 1))" "$speech" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{.*/\1/p" >"$work/said.txt"
