@@ -237,7 +237,18 @@ press "$main_window" 1
 sleep 1
 press "$main_window" space
 settle "$main_window" "$work/coached_drawn.png"
-sleep 3
+# wait_for_orca_quiet LINE: until Orca has said nothing new for 2 s since that line of its log;
+# under load it speaks seconds behind the keys.
+wait_for_orca_quiet() {
+    local heard=-1 now
+    for _ in $(seq 30); do
+        now=$(tail -n +"$(($1 + 1))" "$speech" | grep -c 'SPEECH OUTPUT' || true)
+        [ "$now" -gt 0 ] && [ "$now" = "$heard" ] && return 0
+        heard=$now
+        sleep 2
+    done
+}
+wait_for_orca_quiet "$coached_at"
 is_active "$main_window" || fail "the coach's verdict took the focus from the game"
 drawn_at=$(wc -l <"$speech")
 press "$main_window" F6
@@ -255,7 +266,7 @@ sleep 2
 press "$coach_window" ctrl+End
 sleep 1
 press "$coach_window" Up
-sleep 1
+wait_for_orca_quiet "$drawn_at"
 # said_of FIRST LAST: what Orca said in lines FIRST+1 to LAST of its log.
 said_of() { sed -n "$(($1 + 1)),$2p" "$speech" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{.*/\1/p"; }
 said_of "$coached_at" "$drawn_at" >"$work/said_at_draw.txt"
