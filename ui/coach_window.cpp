@@ -145,6 +145,9 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(toGame, &QShortcut::activated, this, &CoachWindow::switchToGame);
     auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
+    // The window opens on its one choice rather than on the first line that takes Tab, so that
+    // F6 shows the focus where it always did.
+    m_warn->setFocus();
 }
 
 QWidget *CoachWindow::lastHandPage()
