@@ -204,7 +204,7 @@ void CoachWindow::showHand(const Hand &dealt, Hold hold, Hold best, const CoachH
     m_stale->setEnabled(false);
     m_summary->setEnabled(true);
     tell(m_summary, texts.verdict + u'\n' + texts.bestHold);
-    // Where am I, anywhere on the coach, tells its advice.
+    // The window's description: a screen reader tells the advice as the player comes here.
     setAccessibleDescription(m_summary->accessibleName());
     tell(m_heading, lastHandToldHeading());
     for (int i = 0; i < kPositions; ++i) {
