@@ -4,6 +4,7 @@
 #include "ui/bus_events.h"
 #include "ui/coach_texts.h"
 #include "ui/picture_box.h"
+#include "ui/readable_line.h"
 #include "ui/spoken_texts.h"
 
 #include <QApplication>
@@ -24,18 +25,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// A line a screen reader reads when the player tabs to it (a label draws no focus mark).
-QLabel *readableLine(QWidget *parent, const char *name)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    label->setFocusPolicy(Qt::NoFocus);
-    return label;
-}
 
 // Shows a line and names it as a screen reader should say it; an empty line is not in the Tab
 // order.
@@ -82,7 +71,7 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_summary = readableLine(this, "CoachSummary");
+    m_summary = readableLine(this, "CoachSummary", Qt::NoFocus);
     m_summary->setContentsMargins(style()->pixelMetric(QStyle::PM_LayoutLeftMargin), style()->pixelMetric(QStyle::PM_LayoutTopMargin),
                                   style()->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
     tell(m_summary, coachSpeaksLaterText());
@@ -95,7 +84,7 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->addWidget(m_body);
 
     layout = new QVBoxLayout(body);
-    auto *keys = readableLine(this, "CoachKeys");
+    auto *keys = readableLine(this, "CoachKeys", Qt::NoFocus);
     tell(keys, coachKeysText());
     layout->addWidget(keys);
     // What the warning costs on a line of its own, which wraps: the coach fits narrow rooms.
@@ -104,10 +93,10 @@ CoachWindow::CoachWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     const QString warnCost = QStringLiteral("A game warned at any draw does not enter the hi-score list.");
     m_warn->setAccessibleDescription(warnCost);
     layout->addWidget(m_warn);
-    auto *cost = readableLine(this, "CoachWarnCost");
+    auto *cost = readableLine(this, "CoachWarnCost", Qt::NoFocus);
     tell(cost, warnCost);
     layout->addWidget(cost);
-    m_coached = readableLine(this, "CoachCoached");
+    m_coached = readableLine(this, "CoachCoached", Qt::NoFocus);
     layout->addWidget(m_coached);
 
     m_pages = new QTabWidget(this);
@@ -154,7 +143,7 @@ QWidget *CoachWindow::lastHandPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    m_heading = readableLine(page, "CoachHeading");
+    m_heading = readableLine(page, "CoachHeading", Qt::NoFocus);
     QFont bold = m_heading->font();
     bold.setBold(true);
     m_heading->setFont(bold);
@@ -193,7 +182,7 @@ QWidget *CoachWindow::lastHandPage()
 
 QLabel *CoachWindow::addLine(QWidget *page, const char *name)
 {
-    QLabel *label = readableLine(page, name);
+    QLabel *label = readableLine(page, name, Qt::NoFocus);
     page->layout()->addWidget(label);
     return label;
 }

@@ -2,6 +2,7 @@
 
 #include "ui/coach_texts.h"
 #include "ui/picture_box.h"
+#include "ui/readable_line.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,28 +12,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-// A line a screen reader reads when the player tabs to it (a label draws no focus mark); the
-// digits that mark cards go on to the page.
-QLabel *readableLine(QWidget *parent, const char *name)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    label->setFocusPolicy(Qt::StrongFocus);
-    return label;
-}
-
-} // namespace
-
 PracticePage::PracticePage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("CoachPractice"));
     auto *layout = new QVBoxLayout(this);
-    auto *keys = readableLine(this, "PracticeKeys");
+    auto *keys = readableLine(this, "PracticeKeys", Qt::StrongFocus);
     keys->setText(QStringLiteral("Practice hands count nowhere. Mark the cards to keep with 1 to 5 or a click, "
                                  "then press Return."));
     keys->setAccessibleName(keys->text());
@@ -51,7 +35,7 @@ PracticePage::PracticePage(QWidget *parent) : QWidget(parent)
     layout->addLayout(choice);
     connect(m_lines, &QComboBox::activated, this, &PracticePage::lineChosen);
 
-    m_heading = readableLine(this, "PracticeHeading");
+    m_heading = readableLine(this, "PracticeHeading", Qt::StrongFocus);
     layout->addWidget(m_heading);
     auto *cards = new QGridLayout;
     for (int i = 0; i < kPositions; ++i) {
@@ -85,7 +69,7 @@ PracticePage::PracticePage(QWidget *parent) : QWidget(parent)
     m_answer->setReadOnly(true);
     m_answer->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     layout->addWidget(m_answer, 1);
-    m_score = readableLine(this, "PracticeScore");
+    m_score = readableLine(this, "PracticeScore", Qt::StrongFocus);
     layout->addWidget(m_score);
     showScore(QStringLiteral("Practice hands: 0"));
 }
